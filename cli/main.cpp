@@ -1,11 +1,187 @@
+// tubrix-calc: the chamber computation for scripts and batch work. Reads the
+// eight design inputs from the command line (or one design per CSV row with
+// --batch), computes the chamber and prints the parameter report, a JSON
+// object or CSV. Plain stdio only, so that a run starts as fast as a minimal
+// C++ program.
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include "calc/compute_chamber.h"
+#include "calc/design_inputs.h"
+#include "cli/csv_batch.h"
+#include "cli/design_field.h"
+#include "cli/design_options.h"
+#include "cli/json_writer.h"
 #include "report/parameter_report.h"
 
-int main() {
+namespace {
+
+constexpr int kExitFailure = 1;  // a file or stream could not be written, a batch row was bad
+constexpr int kExitUsage = 2;    // a usage error, or inputs outside the model's domain
+
+constexpr char kUsage[] =
+    "usage: tubrix-calc [--format report|json] [-o FILE] [--batch] [--INPUT NUMBER]...\n";
+
+constexpr char kHelpIntro[] =
+    "Computes the tuned exhaust expansion chamber of a two-stroke engine and\n"
+    "prints its dimensions.\n"
+    "\n"
+    "Design inputs, each a number written out in full (\"--rpm 9800\" or\n"
+    "\"--rpm=9800\"); the ones left out take these defaults:\n";
+
+constexpr char kHelpOutput[] =
+    "\n"
+    "Output:\n"
+    "  --format report|json          report: the 26-line parameter report (default);\n"
+    "                                json: one object with every input, result and\n"
+    "                                total, numbers in the shortest text that reads\n"
+    "                                back to the same value, NaN and infinities null\n"
+    "  -o, --output FILE             write the parameter report to FILE instead\n"
+    "  --batch                       read CSV from standard input: a header row naming\n"
+    "                                inputs (exhaustDuration or exhaust-duration), one\n"
+    "                                design per row, missing columns from the options;\n"
+    "                                write CSV with every input, result and total per\n"
+    "                                row, NaN as nan, infinities as inf and -inf; a bad\n"
+    "                                row is reported on standard error and left out\n"
+    "  --help                        show this help\n"
+    "  --version                     show the version\n"
+    "\n"
+    "Exit status: 0 done; 1 a file could not be written or a batch row was bad;\n"
+    "2 a usage error or inputs outside the model's domain.\n";
+
+// The output formats of a single design.
+enum class Format { kReport, kJson };
+
+struct Command {
   ChamberDesign design;
-  ComputeChamber(design);
-  std::fputs(ParameterReportText(design).c_str(), stdout);
-  return 0;
+  Format format = Format::kReport;
+  bool formatGiven = false;
+  std::optional<std::string> output;
+  bool batch = false;
+  bool help = false;
+  bool version = false;
+};
+
+std::optional<std::string> ParseFormat(std::string_view name, Command& command) {
+  if (name == "report") {
+    command.format = Format::kReport;
+  } else if (name == "json") {
+    command.format = Format::kJson;
+  } else {
+    return "--format: \"" + std::string(name) + "\" is not report or json";
+  }
+  command.formatGiven = true;
+  return std::nullopt;
+}
+
+std::optional<std::string> ParseCommandLine(std::span<const char* const> args, Command& command) {
+  DesignOptions options;
+  options.AddValueOption("format", 0,
+                         [&](std::string_view name) { return ParseFormat(name, command); });
+  options.AddValueOption("output", 'o', [&](std::string_view file) {
+    command.output = std::string(file);
+    return std::optional<std::string>();
+  });
+  options.AddFlag("batch", 0, [&] { command.batch = true; });
+  options.AddFlag("help", 0, [&] { command.help = true; });
+  options.AddFlag("version", 0, [&] { command.version = true; });
+  if (auto error = options.Parse(args, command.design)) return error;
+  if (command.batch && command.formatGiven) return "--batch writes CSV; leave out --format";
+  if (command.batch && command.output) return "--batch writes to standard output; leave out -o";
+  if (command.output && command.format != Format::kReport) {
+    return "-o writes the parameter report; leave out --format json";
+  }
+  return std::nullopt;
+}
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "tubrix-calc: %s\n%sTry 'tubrix-calc --help' for more.\n", message.c_str(),
+               kUsage);
+  return kExitUsage;
+}
+
+// Writes text to standard output; reports a failure (a full disk, a closed
+// pipe) on standard error.
+int WriteStandardOutput(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
+    return 0;
+  }
+  std::fprintf(stderr, "tubrix-calc: cannot write to standard output: %s\n", std::strerror(errno));
+  return kExitFailure;
+}
+
+std::string JsonText(const ChamberDesign& design) {
+  std::string text;
+  JsonWriter json(text);
+  json.BeginObject();
+  for (const DesignField& field : kDesignFields) {
+    json.Key(field.name);
+    json.Number(field.Value(design));
+  }
+  // Further members (a list of sections, ...) are appended here.
+  json.EndObject();
+  return text;
+}
+
+int WriteReportFile(const ChamberDesign& design, const std::string& file) {
+  std::u16string path;
+  try {
+    path = std::filesystem::path(std::u8string(file.begin(), file.end())).u16string();
+  } catch (const std::exception&) {
+    std::fprintf(stderr, "tubrix-calc: cannot write \"%s\": the name is not valid UTF-8\n",
+                 file.c_str());
+    return kExitFailure;
+  }
+  errno = 0;
+  if (WriteParameterReport(design, path)) return 0;
+  const int reason = errno;
+  std::fprintf(stderr, "tubrix-calc: cannot write \"%s\": %s\n", file.c_str(),
+               reason != 0 ? std::strerror(reason) : "the file cannot be written");
+  return kExitFailure;
+}
+
+int RunSingle(Command& command) {
+  if (const std::optional<std::string> refused = ValidateDesignInputs(command.design)) {
+    std::fprintf(stderr, "tubrix-calc: %s\n", refused->c_str());
+    return kExitUsage;
+  }
+  ComputeChamber(command.design);
+  if (command.output) return WriteReportFile(command.design, *command.output);
+  switch (command.format) {
+    case Format::kJson:
+      return WriteStandardOutput(JsonText(command.design));
+    case Format::kReport:
+      break;
+  }
+  return WriteStandardOutput(ParameterReportText(command.design));
+}
+
+int RunBatch(const Command& command) {
+  // Large buffers: a million rows go through stdio in big blocks.
+  static char input[1 << 16];
+  std::setvbuf(stdin, input, _IOFBF, sizeof input);
+  return CsvBatch(command.design, stdout, stderr).Run(stdin);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Command command;
+  const std::span<const char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
+  if (const std::optional<std::string> error = ParseCommandLine(args, command)) {
+    return UsageError(*error);
+  }
+  if (command.help) {
+    return WriteStandardOutput(std::string(kUsage) + "\n" + kHelpIntro +
+                               DesignOptions::InputsHelp() + kHelpOutput);
+  }
+  if (command.version) return WriteStandardOutput("tubrix-calc " TUBRIX_VERSION "\n");
+  return command.batch ? RunBatch(command) : RunSingle(command);
 }
