@@ -1,5 +1,6 @@
 #include "report/parameter_report.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -59,12 +60,16 @@ std::string ParameterReportText(const ChamberDesign& d) {
 }
 
 bool WriteParameterReport(const ChamberDesign& design, std::u16string_view path) {
-  if (path.empty()) return false;
+  if (path.empty()) {
+    errno = ENOENT;
+    return false;
+  }
   std::filesystem::path target;
   try {
     target = std::filesystem::path(std::u16string(path));  // UTF-16 to the UTF-8 file name
   } catch (const std::exception&) {
-    return false;  // unpaired surrogate: no file name can be made of it
+    errno = EILSEQ;  // unpaired surrogate: no file name can be made of it
+    return false;
   }
   return ReplaceFile(target, ParameterReportText(design));
 }

@@ -16,5 +16,6 @@ std::string ParameterReportText(const ChamberDesign& design);
 // not exist, a read-only file, a folder the user may not write, a path that
 // names a folder, a failed write, flush or close (a full disk). A failure
 // leaves what was at the path before untouched and no partial file behind;
-// an existing writable file is replaced without a question.
+// an existing writable file is replaced without a question. After false,
+// errno holds the cause (EILSEQ for a path that is not valid UTF-16).
 bool WriteParameterReport(const ChamberDesign& design, std::u16string_view path);
