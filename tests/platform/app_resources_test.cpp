@@ -61,8 +61,15 @@ struct ExpectedDialog {
 // 0x50020000 left and 0x50020001 centred static starting a group,
 // 0x5000000E bitmap picture.
 const ExpectedDialog kInputForm{
-    "InputForm", 102, u"Tubrix 1.2", 0x90C00048, 0x80040000, 156, 129, 9,
-    {
+    .name = "InputForm",
+    .resource = 102,
+    .title = u"Tubrix 1.2",
+    .style = 0x90C00048,    // popup, visible, caption, font, fixed system font
+    .exStyle = 0x80040000,  // application window, caption OK button
+    .cx = 156,
+    .cy = 129,
+    .sharedIds = 9,
+    .items = {
         {1000, kButton, u"A propos", 0x50010000, 115, 7, 34, 14},
         {1001, kEdit, u"", 0x50810082, 83, 20, 28, 12},
         {1002, kEdit, u"", 0x50810082, 83, 32, 28, 12},
@@ -88,15 +95,29 @@ const ExpectedDialog kInputForm{
     }};
 
 const ExpectedDialog kWideLayout{
-    "WideLayout", 103, u"zel", 0x90C00040, 0x80040000, 210, 129, 0,
-    {
+    .name = "WideLayout",
+    .resource = 103,
+    .title = u"zel",
+    .style = 0x90C00040,    // popup, visible, caption, font
+    .exStyle = 0x80040000,  // application window, caption OK button
+    .cx = 210,
+    .cy = 129,
+    .sharedIds = 0,
+    .items = {
         {200, kStatic, u"TODO\u00A0: placez ici les contr\u00F4les de bo\u00EEtes de dialogue.",
          0x50020000, 57, 49, 112, 23},
     }};
 
 const ExpectedDialog kAboutBox{
-    "AboutBox", 129, u"A Propos Tubrix", 0x80C80048, 0, 156, 129, 3,
-    {
+    .name = "AboutBox",
+    .resource = 129,
+    .title = u"A Propos Tubrix",
+    .style = 0x80C80048,  // popup, caption, system menu, font, fixed system font
+    .exStyle = 0,
+    .cx = 156,
+    .cy = 129,
+    .sharedIds = 3,
+    .items = {
         {1, kButton, u"OK", 0x50010001, 135, 7, 14, 14},
         {2, kButton, u"Cancel", 0x50010000, 123, 24, 26, 14},
         {0xFFFF, kStatic, u"Tubrix\n\nFor windows Mobile\nVersion 1.2", 0x50020000, 15, 14, 81, 47},
@@ -105,44 +126,50 @@ const ExpectedDialog kAboutBox{
         {0xFFFF, kStatic, std::uint16_t{134}, 0x5000000E, 113, 46, 32, 30},
     }};
 
-const ExpectedDialog kResults{
-    "Results", 130, u"Tubrix Outputs", 0x80C80048, 0, 156, 129, 16,
-    {
-        {1, kButton, u"OK", 0x50010001, 135, 7, 14, 14},
-        {2, kButton, u"Cancel", 0x50010000, 123, 24, 26, 14},
-        {0xFFFF, kStatic, u"D0", 0x50020000, 13, 13, 10, 8},
-        {1010, kEdit, u"", 0x50810882, 25, 10, 28, 13},
-        {0xFFFF, kStatic, u"D1", 0x50020000, 13, 26, 10, 8},
-        {1011, kEdit, u"", 0x50810882, 25, 23, 28, 13},
-        {0xFFFF, kStatic, u"D2", 0x50020000, 13, 39, 10, 8},
-        {1012, kEdit, u"", 0x50810882, 25, 36, 28, 13},
-        {0xFFFF, kStatic, u"D3", 0x50020000, 13, 52, 10, 8},
-        {1013, kEdit, u"", 0x50810882, 25, 49, 28, 13},
-        {0xFFFF, kStatic, u"D4", 0x50020000, 13, 65, 10, 8},
-        {1014, kEdit, u"", 0x50810882, 25, 62, 28, 13},
-        {0xFFFF, kStatic, u"D5", 0x50020000, 13, 78, 10, 8},
-        {1015, kEdit, u"", 0x50810882, 25, 75, 28, 13},
-        {0xFFFF, kStatic, u"D6", 0x50020000, 13, 91, 10, 8},
-        {1016, kEdit, u"", 0x50810882, 25, 88, 28, 13},
-        {0xFFFF, kStatic, u"D7", 0x50020000, 13, 104, 10, 8},
-        {1017, kEdit, u"", 0x50810882, 25, 101, 28, 13},
-        {0xFFFF, kStatic, u"L01", 0x50020000, 63, 11, 12, 8},
-        {1018, kEdit, u"", 0x50810882, 75, 10, 28, 13},
-        {0xFFFF, kStatic, u"L12", 0x50020000, 63, 24, 12, 8},
-        {1019, kEdit, u"", 0x50810882, 75, 23, 28, 13},
-        {0xFFFF, kStatic, u"L23", 0x50020000, 63, 37, 12, 8},
-        {1020, kEdit, u"", 0x50810882, 75, 36, 28, 13},
-        {0xFFFF, kStatic, u"L34", 0x50020000, 63, 50, 12, 8},
-        {1021, kEdit, u"", 0x50810882, 75, 49, 28, 13},
-        {0xFFFF, kStatic, u"L45", 0x50020000, 63, 63, 12, 8},
-        {1022, kEdit, u"", 0x50810882, 75, 62, 28, 13},
-        {0xFFFF, kStatic, u"56", 0x50020000, 63, 76, 10, 8},
-        {1023, kEdit, u"", 0x50810882, 75, 75, 28, 13},
-        {0xFFFF, kStatic, u"L67", 0x50020000, 63, 89, 12, 8},
-        {1024, kEdit, u"", 0x50810882, 75, 88, 28, 13},
-        {0xFFFF, kStatic, u"LT", 0x50020000, 63, 102, 10, 8},
-        {1025, kEdit, u"", 0x50810882, 75, 101, 28, 13},
-    }};
+const ExpectedDialog kResults{"Results",
+                              130,
+                              u"Tubrix Outputs",
+                              0x80C80048,
+                              0,
+                              156,
+                              129,
+                              16,
+                              {
+                                  {1, kButton, u"OK", 0x50010001, 135, 7, 14, 14},
+                                  {2, kButton, u"Cancel", 0x50010000, 123, 24, 26, 14},
+                                  {0xFFFF, kStatic, u"D0", 0x50020000, 13, 13, 10, 8},
+                                  {1010, kEdit, u"", 0x50810882, 25, 10, 28, 13},
+                                  {0xFFFF, kStatic, u"D1", 0x50020000, 13, 26, 10, 8},
+                                  {1011, kEdit, u"", 0x50810882, 25, 23, 28, 13},
+                                  {0xFFFF, kStatic, u"D2", 0x50020000, 13, 39, 10, 8},
+                                  {1012, kEdit, u"", 0x50810882, 25, 36, 28, 13},
+                                  {0xFFFF, kStatic, u"D3", 0x50020000, 13, 52, 10, 8},
+                                  {1013, kEdit, u"", 0x50810882, 25, 49, 28, 13},
+                                  {0xFFFF, kStatic, u"D4", 0x50020000, 13, 65, 10, 8},
+                                  {1014, kEdit, u"", 0x50810882, 25, 62, 28, 13},
+                                  {0xFFFF, kStatic, u"D5", 0x50020000, 13, 78, 10, 8},
+                                  {1015, kEdit, u"", 0x50810882, 25, 75, 28, 13},
+                                  {0xFFFF, kStatic, u"D6", 0x50020000, 13, 91, 10, 8},
+                                  {1016, kEdit, u"", 0x50810882, 25, 88, 28, 13},
+                                  {0xFFFF, kStatic, u"D7", 0x50020000, 13, 104, 10, 8},
+                                  {1017, kEdit, u"", 0x50810882, 25, 101, 28, 13},
+                                  {0xFFFF, kStatic, u"L01", 0x50020000, 63, 11, 12, 8},
+                                  {1018, kEdit, u"", 0x50810882, 75, 10, 28, 13},
+                                  {0xFFFF, kStatic, u"L12", 0x50020000, 63, 24, 12, 8},
+                                  {1019, kEdit, u"", 0x50810882, 75, 23, 28, 13},
+                                  {0xFFFF, kStatic, u"L23", 0x50020000, 63, 37, 12, 8},
+                                  {1020, kEdit, u"", 0x50810882, 75, 36, 28, 13},
+                                  {0xFFFF, kStatic, u"L34", 0x50020000, 63, 50, 12, 8},
+                                  {1021, kEdit, u"", 0x50810882, 75, 49, 28, 13},
+                                  {0xFFFF, kStatic, u"L45", 0x50020000, 63, 63, 12, 8},
+                                  {1022, kEdit, u"", 0x50810882, 75, 62, 28, 13},
+                                  {0xFFFF, kStatic, u"56", 0x50020000, 63, 76, 10, 8},
+                                  {1023, kEdit, u"", 0x50810882, 75, 75, 28, 13},
+                                  {0xFFFF, kStatic, u"L67", 0x50020000, 63, 89, 12, 8},
+                                  {1024, kEdit, u"", 0x50810882, 75, 88, 28, 13},
+                                  {0xFFFF, kStatic, u"LT", 0x50020000, 63, 102, 10, 8},
+                                  {1025, kEdit, u"", 0x50810882, 75, 101, 28, 13},
+                              }};
 
 void PrintTo(const ExpectedDialog& dialog, std::ostream* os) { *os << dialog.name; }
 
@@ -241,11 +268,11 @@ TEST(AppResources, ChamberBitmapIs32By32With8BitsPerPixel) {
   const auto bitmap = ApplicationResources().Find(kRtBitmap, std::uint16_t{134});
   ASSERT_TRUE(bitmap);
   ASSERT_GE(bitmap->size(), 40u + 256 * 4 + 32 * 32);
-  EXPECT_EQ(U32At(*bitmap, 0), 40u);   // BITMAPINFOHEADER, no file header
-  EXPECT_EQ(U32At(*bitmap, 4), 32u);   // width
-  EXPECT_EQ(U32At(*bitmap, 8), 32u);   // height, bottom-up
-  EXPECT_EQ(U16At(*bitmap, 12), 1);    // planes
-  EXPECT_EQ(U16At(*bitmap, 14), 8);    // bits per pixel
+  EXPECT_EQ(U32At(*bitmap, 0), 40u);  // BITMAPINFOHEADER, no file header
+  EXPECT_EQ(U32At(*bitmap, 4), 32u);  // width
+  EXPECT_EQ(U32At(*bitmap, 8), 32u);  // height, bottom-up
+  EXPECT_EQ(U16At(*bitmap, 12), 1);   // planes
+  EXPECT_EQ(U16At(*bitmap, 14), 8);   // bits per pixel
 }
 
 struct IconImage {
@@ -254,8 +281,8 @@ struct IconImage {
 };
 
 TEST(AppResources, IconGroupHasNineImagesThatExist) {
-  constexpr IconImage kExpected[] = {{48, 4}, {48, 8}, {48, 24}, {32, 4}, {32, 8},
-                                     {32, 24}, {16, 4}, {16, 8}, {16, 24}};
+  constexpr IconImage kExpected[] = {{48, 4},  {48, 8}, {48, 24}, {32, 4}, {32, 8},
+                                     {32, 24}, {16, 4}, {16, 8},  {16, 24}};
   const auto group = ApplicationResources().Find(kRtGroupIcon, std::uint16_t{128});
   ASSERT_TRUE(group);
   ASSERT_EQ(group->size(), 6u + 9 * 14);

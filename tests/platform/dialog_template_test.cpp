@@ -25,7 +25,9 @@ class TemplateBytes {
     bytes_.push_back(static_cast<std::uint8_t>(v >> 8));
     return *this;
   }
-  TemplateBytes& U32(std::uint32_t v) { return U16(static_cast<std::uint16_t>(v)).U16(static_cast<std::uint16_t>(v >> 16)); }
+  TemplateBytes& U32(std::uint32_t v) {
+    return U16(static_cast<std::uint16_t>(v)).U16(static_cast<std::uint16_t>(v >> 16));
+  }
   TemplateBytes& Text(std::u16string_view text) {
     for (char16_t c : text) U16(c);
     return U16(0);
@@ -38,7 +40,9 @@ class TemplateBytes {
   TemplateBytes& Header(std::uint32_t style, std::uint16_t count) {
     return U32(style).U32(0).U16(count).U16(1).U16(2).U16(60).U16(40);
   }
-  TemplateBytes& Item(std::uint16_t id) { return Align().U32(0x50000000).U32(0).U16(4).U16(6).U16(50).U16(10).U16(id); }
+  TemplateBytes& Item(std::uint16_t id) {
+    return Align().U32(0x50000000).U32(0).U16(4).U16(6).U16(50).U16(10).U16(id);
+  }
   const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
  private:
@@ -104,7 +108,17 @@ TEST(ParseDialogTemplate, ReadsMenuAndClassOrdinalsAndAnOrdinalTitle) {
 TEST(ParseDialogTemplate, NegativeCoordinatesStaySigned) {
   TemplateBytes t;
   t.Header(0, 1).U16(0).U16(0).U16(0);
-  t.Align().U32(0).U32(0).U16(0xFFFE).U16(0x8000).U16(1).U16(1).U16(0xFFFF).Ordinal(0x0082).U16(0).U16(0);
+  t.Align()
+      .U32(0)
+      .U32(0)
+      .U16(0xFFFE)
+      .U16(0x8000)
+      .U16(1)
+      .U16(1)
+      .U16(0xFFFF)
+      .Ordinal(0x0082)
+      .U16(0)
+      .U16(0);
   const auto dialog = ParseDialogTemplate(t.bytes());
   ASSERT_TRUE(dialog);
   ASSERT_EQ(dialog->items.size(), 1u);
@@ -139,8 +153,8 @@ TEST(ParseDialogTemplate, EveryTruncationGivesNothing) {
   TemplateBytes built;
   built.Header(0x80000040, 1).U16(0).U16(0).Text(u"T").U16(8).Text(u"F");
   built.Item(1).Ordinal(0x0080).Text(u"A").U16(4).U16(0x1234);
-  for (const auto& whole : {std::vector<std::uint8_t>(ProbeDialog().begin(), ProbeDialog().end()),
-                            built.bytes()}) {
+  for (const auto& whole :
+       {std::vector<std::uint8_t>(ProbeDialog().begin(), ProbeDialog().end()), built.bytes()}) {
     ASSERT_TRUE(ParseDialogTemplate(whole));
     for (std::size_t length = 0; length < whole.size(); ++length) {
       const std::vector<std::uint8_t> prefix(whole.begin(), whole.begin() + length);

@@ -64,7 +64,8 @@ TEST(ResourceModule, KeepsEachEntrysLanguage) {
 
 TEST(ResourceModule, FindsByOrdinalAndByNameWithoutRegardToCase) {
   const auto module = ResourceModule::FromResFile(EmbeddedResourceFile());
-  EXPECT_EQ(Data(module.Find(kRtRcdata, std::uint16_t{7})), (std::vector<std::uint8_t>{'a', 'b', 'c'}));
+  EXPECT_EQ(Data(module.Find(kRtRcdata, std::uint16_t{7})),
+            (std::vector<std::uint8_t>{'a', 'b', 'c'}));
   EXPECT_EQ(Data(module.Find(kRtRcdata, u"greeting")),
             (std::vector<std::uint8_t>{0x01, 0x02, 0x03, 0x04}));
   EXPECT_EQ(Data(module.Find(u"Custom", u"HeLLo")), (std::vector<std::uint8_t>{0x34, 0x12}));
@@ -114,8 +115,8 @@ TEST(ResourceModule, TruncatedFileGivesAPrefixOfTheEntries) {
 
 struct Corruption {
   const char* name;
-  int entry;            // 0: the first entry after the empty one, 1: the next
-  std::size_t field;    // offset in the entry header
+  int entry;          // 0: the first entry after the empty one, 1: the next
+  std::size_t field;  // offset in the entry header
   std::uint32_t value;
   std::size_t entriesLeft;
 };
@@ -134,14 +135,15 @@ TEST_P(CorruptedHeader, DropsThatEntryAndTheRest) {
   EXPECT_EQ(module.entries().size(), c.entriesLeft);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ResourceModule, CorruptedHeader,
-    testing::Values(Corruption{"DataSizeHuge", 0, 0, 0xFFFFFFFF, 0},
-                    Corruption{"DataSizePastEnd", 1, 0, 0x00100000, 1},
-                    Corruption{"HeaderSizeHuge", 0, 4, 0xFFFFFFF0, 0},
-                    Corruption{"HeaderSizeShorterThanItsFields", 1, 4, 8, 1},
-                    Corruption{"HeaderSizeZero", 0, 4, 0, 0}),
-    [](const testing::TestParamInfo<Corruption>& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(ResourceModule, CorruptedHeader,
+                         testing::Values(Corruption{"DataSizeHuge", 0, 0, 0xFFFFFFFF, 0},
+                                         Corruption{"DataSizePastEnd", 1, 0, 0x00100000, 1},
+                                         Corruption{"HeaderSizeHuge", 0, 4, 0xFFFFFFF0, 0},
+                                         Corruption{"HeaderSizeShorterThanItsFields", 1, 4, 8, 1},
+                                         Corruption{"HeaderSizeZero", 0, 4, 0, 0}),
+                         [](const testing::TestParamInfo<Corruption>& param) {
+                           return param.param.name;
+                         });
 
 TEST(ResourceModule, NameWithoutTerminatorGivesNothing) {
   // An entry header whose type string runs to the end of the file.

@@ -12,7 +12,8 @@ std::optional<VersionNode> ReadNode(ByteReader& reader, std::span<const std::uin
   const auto valueLength = reader.U16();
   const auto type = reader.U16();
   auto key = type ? reader.String() : std::nullopt;
-  if (!key || *length < 6 || start + *length > bytes.size() || !reader.AlignTo4()) return std::nullopt;
+  if (!key || *length < 6 || start + *length > bytes.size() || !reader.AlignTo4())
+    return std::nullopt;
   VersionNode node{std::move(*key), *type, {}, {}};
   const std::size_t end = start + *length;
   const std::size_t valueBytes = *type == 1 ? *valueLength * 2u : *valueLength;
