@@ -1,0 +1,185 @@
+// tubrix-draw: drawings of a chamber for the builder. Takes the same design
+// inputs as tubrix-calc (the same option parser), computes the chamber,
+// develops every section into its flat pattern and writes an SVG sheet at
+// true size or a PDF to print, with the patterns at 1:1 tiled over pages.
+// The only Tubrix command that links cairo.
+//
+// A design in which a section has no pattern (NaN D2 and D3 at a low mean
+// effective pressure, a negative L01) is refused as a whole, naming every
+// such section: a drawing with sections missing would not make a chamber.
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "calc/chamber_development.h"
+#include "calc/compute_chamber.h"
+#include "calc/design_inputs.h"
+#include "cli/design_options.h"
+#include "draw/chamber_pdf.h"
+#include "draw/chamber_svg.h"
+#include "draw/paper.h"
+#include "report/replace_file.h"
+
+namespace {
+
+constexpr int kExitFailure = 1;  // the drawing could not be made or written
+constexpr int kExitUsage = 2;    // a usage error, inputs outside the model's domain, no pattern
+
+constexpr char kUsage[] =
+    "usage: tubrix-draw -o FILE.svg|FILE.pdf [--paper a4|letter] [--sheet-thickness MM]\n"
+    "                   [--INPUT NUMBER]...\n";
+
+constexpr char kHelpIntro[] =
+    "Computes the tuned exhaust expansion chamber of a two-stroke engine and\n"
+    "draws it: the side profile with every dimension, and the flat pattern of\n"
+    "each section (header, three diffuser cones, belly, baffle cone, stinger)\n"
+    "to cut from sheet metal.\n"
+    "\n"
+    "Design inputs, each a number written out in full (\"--rpm 9800\" or\n"
+    "\"--rpm=9800\"); the ones left out take these defaults:\n";
+
+constexpr char kHelpOutput[] =
+    "\n"
+    "Drawing:\n"
+    "  -o, --output FILE             FILE.svg: one sheet in true millimetres, the\n"
+    "                                profile and every pattern at 1:1;\n"
+    "                                FILE.pdf: page 1 the profile and a table of the\n"
+    "                                sections, then each pattern at 1:1 over as many\n"
+    "                                pages as it needs, to tape together; print at\n"
+    "                                100 % and check the 100 mm bar on every page\n"
+    "  --paper a4|letter             the PDF's paper (default a4)\n"
+    "  --sheet-thickness MM          the sheet's thickness (default 0): the diameters\n"
+    "                                are inner diameters, and the patterns are\n"
+    "                                developed on the sheet's mid-surface\n"
+    "  --help                        show this help\n"
+    "  --version                     show the version\n"
+    "\n"
+    "A design in which a section has no pattern (a diameter or length that is\n"
+    "not a positive number) is not drawn; the message names the sections.\n"
+    "\n"
+    "Exit status: 0 done; 1 the file could not be written; 2 a usage error,\n"
+    "inputs outside the model's domain, or a section without a pattern.\n";
+
+enum class Kind { kSvg, kPdf };
+
+struct Command {
+  ChamberDesign design;
+  std::optional<std::string> output;
+  std::optional<Paper> paper;
+  double sheetThickness = 0.0;
+  bool help = false;
+  bool version = false;
+};
+
+bool EndsWith(std::string_view text, std::string_view ending) {
+  if (text.size() < ending.size()) return false;
+  const std::string_view tail = text.substr(text.size() - ending.size());
+  for (std::size_t i = 0; i < tail.size(); ++i) {
+    const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
+    if (c != ending[i]) return false;
+  }
+  return true;
+}
+
+std::optional<Kind> KindOf(std::string_view file) {
+  if (EndsWith(file, ".svg")) return Kind::kSvg;
+  if (EndsWith(file, ".pdf")) return Kind::kPdf;
+  return std::nullopt;
+}
+
+std::optional<std::string> ParseCommandLine(std::span<const char* const> args, Command& command) {
+  DesignOptions options;
+  options.AddValueOption("output", 'o', [&](std::string_view file) -> std::optional<std::string> {
+    if (!KindOf(file)) return "-o: \"" + std::string(file) + "\" does not end in .svg or .pdf";
+    command.output = std::string(file);
+    return std::nullopt;
+  });
+  options.AddValueOption("paper", 0, [&](std::string_view name) -> std::optional<std::string> {
+    command.paper = FindPaper(name);
+    if (!command.paper) return "--paper: \"" + std::string(name) + "\" is not a4 or letter";
+    return std::nullopt;
+  });
+  options.AddValueOption("sheet-thickness", 0,
+                         [&](std::string_view text) -> std::optional<std::string> {
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || !std::isfinite(*value) || *value < 0.0) {
+      return "--sheet-thickness: \"" + std::string(text) + "\" is not a number of 0 or more";
+    }
+    command.sheetThickness = *value;
+    return std::nullopt;
+  });
+  options.AddFlag("help", 0, [&] { command.help = true; });
+  options.AddFlag("version", 0, [&] { command.version = true; });
+  if (auto error = options.Parse(args, command.design)) return error;
+  if (command.help || command.version) return std::nullopt;
+  if (!command.output) return "name the drawing to write with -o FILE.svg or -o FILE.pdf";
+  if (command.paper && KindOf(*command.output) != Kind::kPdf) {
+    return "--paper applies to PDF output; an SVG is one sheet at true size";
+  }
+  return std::nullopt;
+}
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "tubrix-draw: %s\n%sTry 'tubrix-draw --help' for more.\n", message.c_str(),
+               kUsage);
+  return kExitUsage;
+}
+
+int WriteStandardOutput(const std::string& text) {
+  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+  std::fprintf(stderr, "tubrix-draw: cannot write to standard output\n");
+  return kExitFailure;
+}
+
+// Names every section without a pattern, one line each.
+int RefuseMissingPatterns(const ChamberDevelopment& development) {
+  std::fprintf(stderr, "tubrix-draw: this design cannot be drawn:\n");
+  for (const SectionDevelopment* section : development.MissingPatterns()) {
+    std::fprintf(stderr, "  %s\n", section->reason.c_str());
+  }
+  return kExitUsage;
+}
+
+int Draw(const Command& command) {
+  const ChamberDevelopment development = DevelopChamber(command.design, command.sheetThickness);
+  if (!development.MissingPatterns().empty()) return RefuseMissingPatterns(development);
+  const std::string& file = *command.output;
+  const std::optional<std::string> bytes =
+      KindOf(file) == Kind::kSvg
+          ? RenderChamberSvg(command.design, development)
+          : RenderChamberPdf(command.design, development, command.paper.value_or(*FindPaper("a4")));
+  if (!bytes) {
+    std::fprintf(stderr, "tubrix-draw: the drawing could not be made (out of memory?)\n");
+    return kExitFailure;
+  }
+  if (!ReplaceFile(file, *bytes)) {
+    std::fprintf(stderr, "tubrix-draw: cannot write \"%s\"\n", file.c_str());
+    return kExitFailure;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Command command;
+  const std::span<const char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
+  if (const std::optional<std::string> error = ParseCommandLine(args, command)) {
+    return UsageError(*error);
+  }
+  if (command.help) {
+    return WriteStandardOutput(std::string(kUsage) + "\n" + kHelpIntro +
+                               DesignOptions::InputsHelp() + kHelpOutput);
+  }
+  if (command.version) return WriteStandardOutput("tubrix-draw " TUBRIX_VERSION "\n");
+  if (const std::optional<std::string> refused = ValidateDesignInputs(command.design)) {
+    std::fprintf(stderr, "tubrix-draw: %s\n", refused->c_str());
+    return kExitUsage;
+  }
+  ComputeChamber(command.design);
+  return Draw(command);
+}
