@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -16,6 +17,8 @@ struct GoodCase {
   double ChamberDesign::*field;
   double expected;
 };
+
+void PrintTo(const GoodCase& c, std::ostream* out) { *out << c.name; }
 
 class DesignOptionsGood : public testing::TestWithParam<GoodCase> {};
 
@@ -62,6 +65,8 @@ struct BadCase {
   std::vector<const char*> args;
   const char* message;
 };
+
+void PrintTo(const BadCase& c, std::ostream* out) { *out << c.name; }
 
 class DesignOptionsBad : public testing::TestWithParam<BadCase> {};
 
