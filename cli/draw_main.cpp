@@ -8,7 +8,6 @@
 // effective pressure, a negative L01) is refused as a whole, naming every
 // such section: a drawing with sections missing would not make a chamber.
 
-#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -19,6 +18,7 @@
 #include "calc/compute_chamber.h"
 #include "calc/design_inputs.h"
 #include "cli/design_options.h"
+#include "cli/sheet_thickness_option.h"
 #include "draw/chamber_pdf.h"
 #include "draw/chamber_svg.h"
 #include "draw/paper.h"
@@ -70,7 +70,7 @@ struct Command {
   ChamberDesign design;
   std::optional<std::string> output;
   std::optional<Paper> paper;
-  double sheetThickness = 0.0;
+  std::optional<double> sheetThickness;  // mm; 0 when not given
   bool help = false;
   bool version = false;
 };
@@ -79,7 +79,8 @@ bool EndsWith(std::string_view text, std::string_view ending) {
   if (text.size() < ending.size()) return false;
   const std::string_view tail = text.substr(text.size() - ending.size());
   for (std::size_t i = 0; i < tail.size(); ++i) {
-    const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
+    const char c =
+        tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
     if (c != ending[i]) return false;
   }
   return true;
@@ -103,15 +104,7 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
     if (!command.paper) return "--paper: \"" + std::string(name) + "\" is not a4 or letter";
     return std::nullopt;
   });
-  options.AddValueOption("sheet-thickness", 0,
-                         [&](std::string_view text) -> std::optional<std::string> {
-    const std::optional<double> value = ParseNumber(text);
-    if (!value || !std::isfinite(*value) || *value < 0.0) {
-      return "--sheet-thickness: \"" + std::string(text) + "\" is not a number of 0 or more";
-    }
-    command.sheetThickness = *value;
-    return std::nullopt;
-  });
+  AddSheetThicknessOption(options, command.sheetThickness);
   options.AddFlag("help", 0, [&] { command.help = true; });
   options.AddFlag("version", 0, [&] { command.version = true; });
   if (auto error = options.Parse(args, command.design)) return error;
@@ -145,7 +138,8 @@ int RefuseMissingPatterns(const ChamberDevelopment& development) {
 }
 
 int Draw(const Command& command) {
-  const ChamberDevelopment development = DevelopChamber(command.design, command.sheetThickness);
+  const ChamberDevelopment development =
+      DevelopChamber(command.design, command.sheetThickness.value_or(0.0));
   if (!development.MissingPatterns().empty()) return RefuseMissingPatterns(development);
   const std::string& file = *command.output;
   const std::optional<std::string> bytes =

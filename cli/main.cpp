@@ -13,12 +13,16 @@
 #include <string>
 #include <string_view>
 
+#include "calc/chamber_development.h"
 #include "calc/compute_chamber.h"
 #include "calc/design_inputs.h"
 #include "cli/csv_batch.h"
 #include "cli/design_field.h"
 #include "cli/design_options.h"
 #include "cli/json_writer.h"
+#include "cli/section_json.h"
+#include "cli/sheet_thickness_option.h"
+#include "cli/table_text.h"
 #include "report/parameter_report.h"
 
 namespace {
@@ -27,7 +31,8 @@ constexpr int kExitFailure = 1;  // a file or stream could not be written, a bat
 constexpr int kExitUsage = 2;    // a usage error, or inputs outside the model's domain
 
 constexpr char kUsage[] =
-    "usage: tubrix-calc [--format report|json] [-o FILE] [--batch] [--INPUT NUMBER]...\n";
+    "usage: tubrix-calc [--format report|json|table] [--sheet-thickness MM] [-o FILE]\n"
+    "                   [--batch] [--INPUT NUMBER]...\n";
 
 constexpr char kHelpIntro[] =
     "Computes the tuned exhaust expansion chamber of a two-stroke engine and\n"
@@ -39,10 +44,18 @@ constexpr char kHelpIntro[] =
 constexpr char kHelpOutput[] =
     "\n"
     "Output:\n"
-    "  --format report|json          report: the 26-line parameter report (default);\n"
+    "  --format report|json|table    report: the 26-line parameter report (default);\n"
     "                                json: one object with every input, result and\n"
     "                                total, numbers in the shortest text that reads\n"
-    "                                back to the same value, NaN and infinities null\n"
+    "                                back to the same value, NaN and infinities null,\n"
+    "                                and a \"sections\" array with each section's\n"
+    "                                flat pattern (null where it has none);\n"
+    "                                table: the dimensions and the sections' patterns\n"
+    "                                in columns, for reading in a terminal\n"
+    "  --sheet-thickness MM          the sheet's thickness for the sections of json\n"
+    "                                and table (default 0): the diameters are inner\n"
+    "                                diameters, the patterns are developed on the\n"
+    "                                sheet's mid-surface\n"
     "  -o, --output FILE             write the parameter report to FILE instead\n"
     "  --batch                       read CSV from standard input: a header row naming\n"
     "                                inputs (exhaustDuration or exhaust-duration), one\n"
@@ -57,12 +70,13 @@ constexpr char kHelpOutput[] =
     "2 a usage error or inputs outside the model's domain.\n";
 
 // The output formats of a single design.
-enum class Format { kReport, kJson };
+enum class Format { kReport, kJson, kTable };
 
 struct Command {
   ChamberDesign design;
   Format format = Format::kReport;
   bool formatGiven = false;
+  std::optional<double> sheetThickness;  // mm; 0 when not given
   std::optional<std::string> output;
   bool batch = false;
   bool help = false;
@@ -74,8 +88,10 @@ std::optional<std::string> ParseFormat(std::string_view name, Command& command) 
     command.format = Format::kReport;
   } else if (name == "json") {
     command.format = Format::kJson;
+  } else if (name == "table") {
+    command.format = Format::kTable;
   } else {
-    return "--format: \"" + std::string(name) + "\" is not report or json";
+    return "--format: \"" + std::string(name) + "\" is not report, json or table";
   }
   command.formatGiven = true;
   return std::nullopt;
@@ -89,6 +105,7 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
     command.output = std::string(file);
     return std::optional<std::string>();
   });
+  AddSheetThicknessOption(options, command.sheetThickness);
   options.AddFlag("batch", 0, [&] { command.batch = true; });
   options.AddFlag("help", 0, [&] { command.help = true; });
   options.AddFlag("version", 0, [&] { command.version = true; });
@@ -96,7 +113,10 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
   if (command.batch && command.formatGiven) return "--batch writes CSV; leave out --format";
   if (command.batch && command.output) return "--batch writes to standard output; leave out -o";
   if (command.output && command.format != Format::kReport) {
-    return "-o writes the parameter report; leave out --format json";
+    return "-o writes the parameter report; leave out --format json and table";
+  }
+  if (command.sheetThickness && command.format == Format::kReport) {
+    return "--sheet-thickness shapes the sections of --format json or table";
   }
   return std::nullopt;
 }
@@ -117,7 +137,7 @@ int WriteStandardOutput(std::string_view text) {
   return kExitFailure;
 }
 
-std::string JsonText(const ChamberDesign& design) {
+std::string JsonText(const ChamberDesign& design, double sheetThickness) {
   std::string text;
   JsonWriter json(text);
   json.BeginObject();
@@ -125,7 +145,10 @@ std::string JsonText(const ChamberDesign& design) {
     json.Key(field.name);
     json.Number(field.Value(design));
   }
-  // Further members (a list of sections, ...) are appended here.
+  json.Key("sheetThickness");
+  json.Number(sheetThickness);
+  json.Key("sections");
+  WriteSectionsJson(json, DevelopChamber(design, sheetThickness));
   json.EndObject();
   return text;
 }
@@ -156,7 +179,10 @@ int RunSingle(Command& command) {
   if (command.output) return WriteReportFile(command.design, *command.output);
   switch (command.format) {
     case Format::kJson:
-      return WriteStandardOutput(JsonText(command.design));
+      return WriteStandardOutput(JsonText(command.design, command.sheetThickness.value_or(0.0)));
+    case Format::kTable:
+      return WriteStandardOutput(TableText(
+          command.design, DevelopChamber(command.design, command.sheetThickness.value_or(0.0))));
     case Format::kReport:
       break;
   }
