@@ -31,8 +31,8 @@ std::string Slug(std::string_view name) {
 
 std::string Millimetres(double value) {
   char digits[352];
-  const auto end = std::to_chars(std::begin(digits), std::end(digits), value,
-                                 std::chars_format::fixed, 2).ptr;
+  const auto end =
+      std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::fixed, 2).ptr;
   return std::string(digits, end) + " mm";
 }
 
@@ -40,7 +40,8 @@ std::string Millimetres(double value) {
 std::optional<std::string> Fault(std::string_view label, double value) {
   if (std::isnan(value)) return std::string(label) + " is not a number";
   if (std::isinf(value)) return std::string(label) + " is infinite";
-  if (value <= 0.0) return std::string(label) + " is " + Millimetres(value) + ", not greater than 0";
+  if (value <= 0.0)
+    return std::string(label) + " is " + Millimetres(value) + ", not greater than 0";
   return std::nullopt;
 }
 
@@ -102,8 +103,8 @@ void DevelopConeFigures(SectionDevelopment& section, double sheetThickness) {
   section.includedAngle = 2.0 * std::atan((D - d) / (2.0 * h)) * kDegreesPerRadian;
 }
 
-SectionDevelopment Pipe(std::string_view name, const Labels& labels, double diameter,
-                        double length, double sheetThickness) {
+SectionDevelopment Pipe(std::string_view name, const Labels& labels, double diameter, double length,
+                        double sheetThickness) {
   SectionDevelopment section = Start(name, labels, diameter, diameter, length);
   section.hasPattern = CheckFigures(section, sheetThickness);
   if (section.hasPattern) DevelopPipeFigures(section, sheetThickness);

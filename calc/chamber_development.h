@@ -17,8 +17,8 @@ enum class SectionKind {
 // order; the pattern figures are developed on the sheet's mid-surface, that
 // is with every diameter enlarged by the sheet thickness.
 struct SectionDevelopment {
-  std::string name;        // "Diffuser cone 1", for people
-  std::string id;          // "diffuser-cone-1", for files and scripts
+  std::string name;  // "Diffuser cone 1", for people
+  std::string id;    // "diffuser-cone-1", for files and scripts
   SectionKind kind = SectionKind::kPipe;
   std::string_view startLabel;   // "D1": the end nearer the header
   std::string_view endLabel;     // "D2": the end nearer the outlet

@@ -22,7 +22,8 @@ constexpr double kLabelBand = 12.0;  // above the tile: section, row and column
 constexpr double kBarBand = 16.0;    // below the tile: the scale bar
 constexpr double kOverlap = 10.0;
 constexpr double kText = 4.0;
-constexpr const char* kBarLabel = "Print at 100 % (no fitting to the page): this bar must measure 100 mm.";
+constexpr const char* kBarLabel =
+    "Print at 100 % (no fitting to the page): this bar must measure 100 mm.";
 
 // One section's pattern as it goes onto pages.
 struct PatternPages {
@@ -40,10 +41,10 @@ double TileHeight(const Paper& paper) {
 
 PatternPages Plan(const SectionDevelopment& section, double thickness, const Paper& paper) {
   PatternView view(section, thickness, kText);
-  const TileGrid upright = PlanTiles(view.Width(), view.Height(), TileWidth(paper),
-                                     TileHeight(paper), kOverlap);
-  const TileGrid turned = PlanTiles(view.Height(), view.Width(), TileWidth(paper),
-                                    TileHeight(paper), kOverlap);
+  const TileGrid upright =
+      PlanTiles(view.Width(), view.Height(), TileWidth(paper), TileHeight(paper), kOverlap);
+  const TileGrid turned =
+      PlanTiles(view.Height(), view.Width(), TileWidth(paper), TileHeight(paper), kOverlap);
   const bool turn = turned.Count() < upright.Count();
   return {&section, view, turn, turn ? turned : upright};
 }
@@ -69,7 +70,10 @@ class PdfBook {
 
  private:
   void BeginPage(double width, double height);
-  void EndPage() { cairo_show_page(cairo_); cairo_restore(cairo_); }
+  void EndPage() {
+    cairo_show_page(cairo_);
+    cairo_restore(cairo_);
+  }
   double FitProfile(const ChamberDesign& design, double width, double height) const;
   void SectionTable(const std::vector<PatternPages>& patterns, double top);
   void Tile(const PatternPages& pages, int row, int column, int page, int lastPage);
@@ -112,8 +116,7 @@ void PdfBook::OverviewPage(const ChamberDesign& design, const ChamberDevelopment
   const ProfileView profile(design, scale, 3.0);
   profile.Draw(sketch_, {kMargin, y + 6.0});
   sketch_.Text({width - kMargin, y + 2.0},
-               "Profile reduced to fit the page; the patterns follow at 1:1", 3.0,
-               Align::kRight);
+               "Profile reduced to fit the page; the patterns follow at 1:1", 3.0, Align::kRight);
   const double tableTop = y + 8.0 + profile.Height() + 2.0;
   SectionTable(patterns, tableTop);
   const double notes = tableTop + tableHeight + 8.0;
@@ -131,8 +134,8 @@ void PdfBook::OverviewPage(const ChamberDesign& design, const ChamberDevelopment
 
 void PdfBook::SectionTable(const std::vector<PatternPages>& patterns, double top) {
   const double columns[] = {0.0, 32.0, 100.0, 122.0, 142.0, 164.0, 184.0, 204.0, 232.0};
-  const char* headings[] = {"Section", "Ends", "Length", "Slant", "R", "r", "Sweep",
-                            "Cone angle", "Pages"};
+  const char* headings[] = {"Section", "Ends",  "Length",     "Slant", "R",
+                            "r",       "Sweep", "Cone angle", "Pages"};
   double y = top + 4.0;
   for (int i = 0; i < 9; ++i) sketch_.Text({kMargin + columns[i], y}, headings[i], 3.0);
   sketch_.SetInk(Ink::kDimension);
@@ -144,14 +147,15 @@ void PdfBook::SectionTable(const std::vector<PatternPages>& patterns, double top
                              (s.startLabel == s.endLabel ? ""
                                                          : " \u2192 " + std::string(s.endLabel) +
                                                                " " + Figure(s.endDiameter));
-    const std::string cells[] = {
-        s.name, ends, Figure(s.length),
-        cone ? Figure(s.slantLength) : "",
-        cone ? Figure(s.outerRadius) : "",
-        cone ? Figure(s.innerRadius) : "",
-        cone ? Figure(s.sweepDegrees) + "\u00b0" : "",
-        cone ? Figure(s.includedAngle) + "\u00b0" : "",
-        PageRange(pages)};
+    const std::string cells[] = {s.name,
+                                 ends,
+                                 Figure(s.length),
+                                 cone ? Figure(s.slantLength) : "",
+                                 cone ? Figure(s.outerRadius) : "",
+                                 cone ? Figure(s.innerRadius) : "",
+                                 cone ? Figure(s.sweepDegrees) + "\u00b0" : "",
+                                 cone ? Figure(s.includedAngle) + "\u00b0" : "",
+                                 PageRange(pages)};
     y += 5.0;
     for (int i = 0; i < 9; ++i) sketch_.Text({kMargin + columns[i], y}, cells[i], 3.0);
   }
@@ -172,8 +176,8 @@ void PdfBook::Tile(const PatternPages& pages, int row, int column, int page, int
   const double left = kMargin, top = kMargin + kLabelBand;
   sketch_.Text({left, kMargin + 5.0},
                pages.section->name + ": row " + std::to_string(row + 1) + " of " +
-                   std::to_string(grid.rows) + ", column " + std::to_string(column + 1) +
-                   " of " + std::to_string(grid.columns),
+                   std::to_string(grid.rows) + ", column " + std::to_string(column + 1) + " of " +
+                   std::to_string(grid.columns),
                4.5);
   sketch_.Text({paper_.width - kMargin, kMargin + 5.0},
                "page " + std::to_string(page) + " of " + std::to_string(lastPage), 3.0,
@@ -212,20 +216,25 @@ void PdfBook::TileMarks(const TileGrid& grid, int row, int column) {
     for (double y : {top + half, bottom - half}) sketch_.Cross({x, y}, 3.0);
   }
   const double middleY = (top + bottom) / 2.0, middleX = (left + right) / 2.0;
-  if (column > 0) sketch_.TextUp({left + half + 3.5, middleY + 12.0}, "\u2190 column " + std::to_string(column), 2.5);
+  if (column > 0)
+    sketch_.TextUp({left + half + 3.5, middleY + 12.0}, "\u2190 column " + std::to_string(column),
+                   2.5);
   if (column + 1 < grid.columns) {
-    sketch_.TextUp({right - half - 1.0, middleY + 12.0}, "column " + std::to_string(column + 2) + " \u2192", 2.5);
+    sketch_.TextUp({right - half - 1.0, middleY + 12.0},
+                   "column " + std::to_string(column + 2) + " \u2192", 2.5);
   }
-  if (row > 0) sketch_.Text({middleX, top + half - 1.0}, "\u2191 row " + std::to_string(row), 2.5, Align::kCentre);
+  if (row > 0)
+    sketch_.Text({middleX, top + half - 1.0}, "\u2191 row " + std::to_string(row), 2.5,
+                 Align::kCentre);
   if (row + 1 < grid.rows) {
-    sketch_.Text({middleX, bottom - half + 3.5}, "\u2193 row " + std::to_string(row + 2), 2.5, Align::kCentre);
+    sketch_.Text({middleX, bottom - half + 3.5}, "\u2193 row " + std::to_string(row + 2), 2.5,
+                 Align::kCentre);
   }
 }
 
 }  // namespace
 
-int PatternPageCount(const SectionDevelopment& section, double sheetThickness,
-                     const Paper& paper) {
+int PatternPageCount(const SectionDevelopment& section, double sheetThickness, const Paper& paper) {
   return Plan(section, sheetThickness, paper).grid.Count();
 }
 

@@ -21,5 +21,4 @@ std::optional<std::string> RenderChamberPdf(const ChamberDesign& design,
                                             const Paper& paper);
 
 // The number of pattern pages (tiles) the section takes on the paper.
-int PatternPageCount(const SectionDevelopment& section, double sheetThickness,
-                     const Paper& paper);
+int PatternPageCount(const SectionDevelopment& section, double sheetThickness, const Paper& paper);

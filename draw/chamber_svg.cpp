@@ -13,9 +13,9 @@
 namespace {
 
 constexpr double kMargin = 15.0;
-constexpr double kGap = 15.0;      // between patterns
-constexpr double kText = 4.0;      // labels, mm
-constexpr double kTitle = 8.0;     // first title line, mm
+constexpr double kGap = 15.0;   // between patterns
+constexpr double kText = 4.0;   // labels, mm
+constexpr double kTitle = 8.0;  // first title line, mm
 
 struct Placed {
   PatternView view;

@@ -13,7 +13,9 @@ double Radians(double degrees) { return degrees * kPi / 180.0; }
 
 // The sector's edges lie at these angles (cairo's convention: from the x
 // axis, clockwise on paper), symmetric about straight up.
-double StartAngle(const SectionDevelopment& s) { return -kPi / 2.0 - Radians(s.sweepDegrees) / 2.0; }
+double StartAngle(const SectionDevelopment& s) {
+  return -kPi / 2.0 - Radians(s.sweepDegrees) / 2.0;
+}
 double EndAngle(const SectionDevelopment& s) { return -kPi / 2.0 + Radians(s.sweepDegrees) / 2.0; }
 
 std::vector<std::string> Figures(const SectionDevelopment& s, double thickness) {
@@ -27,10 +29,10 @@ std::vector<std::string> Figures(const SectionDevelopment& s, double thickness) 
                     std::string(s.lengthLabel) + " " + Figure(s.length));
   }
   if (s.kind == SectionKind::kCone) {
-    lines.push_back("R " + Figure(s.outerRadius) + "   r " + Figure(s.innerRadius) +
-                    "   sweep " + Figure(s.sweepDegrees) + "\u00b0");
-    lines.push_back("slant " + Figure(s.slantLength) + "   cone angle " +
-                    Figure(s.includedAngle) + "\u00b0");
+    lines.push_back("R " + Figure(s.outerRadius) + "   r " + Figure(s.innerRadius) + "   sweep " +
+                    Figure(s.sweepDegrees) + "\u00b0");
+    lines.push_back("slant " + Figure(s.slantLength) + "   cone angle " + Figure(s.includedAngle) +
+                    "\u00b0");
   } else {
     lines.push_back("circumference " + Figure(s.circumference) + " \u00d7 length " +
                     Figure(s.length));
@@ -47,8 +49,7 @@ double LineHeight(double text) { return text * 1.5; }
 
 }  // namespace
 
-PatternView::PatternView(const SectionDevelopment& section, double sheetThickness,
-                         double textSize)
+PatternView::PatternView(const SectionDevelopment& section, double sheetThickness, double textSize)
     : section_(section), text_(textSize), lines_(Figures(section, sheetThickness)) {
   if (section.kind == SectionKind::kCone) {
     MeasureCone();
@@ -121,7 +122,8 @@ void PatternView::DrawCone(Sketch& sketch, Point origin) const {
   sketch.SetInk(Ink::kGuide);
   sketch.Line({apex.x, apex.y - r}, {apex.x, apex.y - R});
   const double middle = (R + r) / 2.0;
-  const double halfChord = middle * std::sin(std::min(Radians(section_.sweepDegrees) / 2.0, kPi / 2.0));
+  const double halfChord =
+      middle * std::sin(std::min(Radians(section_.sweepDegrees) / 2.0, kPi / 2.0));
   DrawName(sketch, {apex.x, apex.y - middle}, halfChord, R - r);
 }
 
@@ -133,8 +135,7 @@ void PatternView::DrawPipe(Sketch& sketch, Point origin) const {
   sketch.SetInk(Ink::kGuide);
   const double middle = origin.x + outlineWidth_ / 2.0;
   sketch.Line({middle, origin.y}, {middle, origin.y + outlineHeight_});
-  DrawName(sketch, {middle, origin.y + outlineHeight_ / 2.0}, outlineWidth_ / 2.0,
-           outlineHeight_);
+  DrawName(sketch, {middle, origin.y + outlineHeight_ / 2.0}, outlineWidth_ / 2.0, outlineHeight_);
 }
 
 // The name inside the outline, so that a cut-out piece still says what it
@@ -144,10 +145,10 @@ void PatternView::DrawName(Sketch& sketch, Point centre, double room, double hei
   const double width = Sketch::TextWidth(section_.name, text_);
   if (width + 3.0 > room || text_ * 3.0 > height) return;
   sketch.Text({centre.x + 1.0, centre.y - 1.0}, section_.name, text_);
-  sketch.Text({centre.x + 1.0, centre.y + text_ + 0.5},
-              std::string(section_.startLabel) + " " +
-                  (section_.startLabel == section_.endLabel
-                       ? std::string()
-                       : "\u2192 " + std::string(section_.endLabel)),
-              text_ * 0.8);
+  sketch.Text(
+      {centre.x + 1.0, centre.y + text_ + 0.5},
+      std::string(section_.startLabel) + " " +
+          (section_.startLabel == section_.endLabel ? std::string()
+                                                    : "\u2192 " + std::string(section_.endLabel)),
+      text_ * 0.8);
 }

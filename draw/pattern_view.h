@@ -32,7 +32,7 @@ class PatternView {
   std::vector<std::string> lines_;  // the figures beneath the outline
   double outlineWidth_ = 0.0;
   double outlineHeight_ = 0.0;
-  Point apex_;                      // cone apex, relative to the outline box
+  Point apex_;  // cone apex, relative to the outline box
   double width_ = 0.0;
   double height_ = 0.0;
 };

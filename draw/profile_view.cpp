@@ -16,8 +16,7 @@ ProfileView::ProfileView(const ChamberDesign& design, double scale, double textS
     : scale_(scale), text_(textSize) {
   diameters_ = {design.D0, design.D1, design.D2, design.D3,
                 design.D4, design.D5, design.D6, design.D7};
-  lengths_ = {design.L01, design.L12, design.L23, design.L34,
-              design.L45, design.L56, design.L67};
+  lengths_ = {design.L01, design.L12, design.L23, design.L34, design.L45, design.L56, design.L67};
   for (std::size_t i = 0; i < lengths_.size(); ++i) stations_[i + 1] = stations_[i] + lengths_[i];
   totalLength_ = design.TotalLength();
   for (int i = 0; i < 8; ++i) maxHalf_ = std::max(maxHalf_, HalfHeight(i));

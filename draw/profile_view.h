@@ -51,6 +51,6 @@ class ProfileView {
   double labelLength_ = 0.0;  // longest diameter label, mm
   double width_ = 0.0;
   double height_ = 0.0;
-  double axisY_ = 0.0;        // from the top of the view
-  double lengthsTop_ = 0.0;   // from the top of the view
+  double axisY_ = 0.0;       // from the top of the view
+  double lengthsTop_ = 0.0;  // from the top of the view
 };

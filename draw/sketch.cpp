@@ -25,8 +25,8 @@ cairo_t* Measurer() {
 
 std::string Figure(double value) {
   char digits[352];
-  const auto end = std::to_chars(std::begin(digits), std::end(digits), value,
-                                 std::chars_format::fixed, 2).ptr;
+  const auto end =
+      std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::fixed, 2).ptr;
   return std::string(digits, end);
 }
 

@@ -9,12 +9,10 @@ std::vector<std::string> TitleLines(const ChamberDesign& design, double sheetThi
                   Figure(design.exhaustDuration) + "\u00b0, port " + Figure(design.portWidth) +
                   " \u00d7 " + Figure(design.portHeight) + ", exhaust in cylinder " +
                   Figure(design.exhaustInCylinder) + ", " + Figure(design.rpm) + " rpm, " +
-                  Figure(design.power) + " hp, horn coefficient " +
-                  Figure(design.hornCoefficient));
+                  Figure(design.power) + " hp, horn coefficient " + Figure(design.hornCoefficient));
   std::string units = "Lengths and diameters in mm; diameters are inner diameters";
   if (sheetThickness > 0.0) {
-    units += ", patterns developed on the mid-surface of " + Figure(sheetThickness) +
-             " mm sheet";
+    units += ", patterns developed on the mid-surface of " + Figure(sheetThickness) + " mm sheet";
   }
   lines.push_back(units + ". Cut the patterns on the red lines.");
   return lines;

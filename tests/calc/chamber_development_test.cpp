@@ -89,22 +89,21 @@ TEST_P(DevelopConeRefuses, NamingTheFigure) {
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, DevelopConeRefuses,
-    testing::Values(
-        BadFigure{"NaNStart", kNaN, 100.0, 200.0, 0.0,
-                  "Cone (start diameter to end diameter over length) has no pattern: "
-                  "start diameter is not a number."},
-        BadFigure{"InfiniteEnd", 40.0, kInf, 200.0, 0.0,
-                  "Cone (start diameter to end diameter over length) has no pattern: "
-                  "end diameter is infinite."},
-        BadFigure{"ZeroLength", 40.0, 100.0, 0.0, 0.0,
-                  "Cone (start diameter to end diameter over length) has no pattern: "
-                  "length is 0.00 mm, not greater than 0."},
-        BadFigure{"NegativeLength", 40.0, 100.0, -9.4659, 0.0,
-                  "Cone (start diameter to end diameter over length) has no pattern: "
-                  "length is -9.47 mm, not greater than 0."},
-        BadFigure{"NegativeThickness", 40.0, 100.0, 200.0, -1.0,
-                  "Cone (start diameter to end diameter over length) has no pattern: "
-                  "the sheet thickness is not a number of 0 or more."}),
+    testing::Values(BadFigure{"NaNStart", kNaN, 100.0, 200.0, 0.0,
+                              "Cone (start diameter to end diameter over length) has no pattern: "
+                              "start diameter is not a number."},
+                    BadFigure{"InfiniteEnd", 40.0, kInf, 200.0, 0.0,
+                              "Cone (start diameter to end diameter over length) has no pattern: "
+                              "end diameter is infinite."},
+                    BadFigure{"ZeroLength", 40.0, 100.0, 0.0, 0.0,
+                              "Cone (start diameter to end diameter over length) has no pattern: "
+                              "length is 0.00 mm, not greater than 0."},
+                    BadFigure{"NegativeLength", 40.0, 100.0, -9.4659, 0.0,
+                              "Cone (start diameter to end diameter over length) has no pattern: "
+                              "length is -9.47 mm, not greater than 0."},
+                    BadFigure{"NegativeThickness", 40.0, 100.0, 200.0, -1.0,
+                              "Cone (start diameter to end diameter over length) has no pattern: "
+                              "the sheet thickness is not a number of 0 or more."}),
     [](const testing::TestParamInfo<BadFigure>& p) { return std::string(p.param.name); });
 
 TEST(DevelopChamber, DefaultDesignHeaderToStinger) {
