@@ -115,11 +115,11 @@ void PdfBook::OverviewPage(const ChamberDesign& design, const ChamberDevelopment
   const double scale = FitProfile(design, width - 2.0 * kMargin, profileRoom);
   const ProfileView profile(design, scale, 3.0);
   profile.Draw(sketch_, {kMargin, y + 6.0});
-  sketch_.Text({width - kMargin, y + 2.0},
-               "Profile reduced to fit the page; the patterns follow at 1:1", 3.0, Align::kRight);
   const double tableTop = y + 8.0 + profile.Height() + 2.0;
   SectionTable(patterns, tableTop);
   const double notes = tableTop + tableHeight + 8.0;
+  sketch_.Text({kMargin, notes - 6.0},
+               "The profile is reduced to fit the page; the patterns follow at 1:1.", 3.0);
   sketch_.Text({kMargin, notes},
                "Joining pattern pages: pages of one pattern overlap by 10 mm. Cut a page along "
                "its dashed line, lay that edge on the same dashed line of the next page,",
