@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -173,6 +174,7 @@ struct SharedIdCase {
   const char* name;
   std::vector<WORD> ids;
   bool result;
+  friend void PrintTo(const SharedIdCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class SharedIds : public ::testing::TestWithParam<SharedIdCase> {};
