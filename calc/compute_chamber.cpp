@@ -31,9 +31,27 @@ constexpr double kStingerExponent = -0.0498;
 }  // namespace
 
 void ComputeChamber(ChamberDesign& d) {
-  // Mean effective pressure (bar), exhaust gas temperature (K), wave speed (m/s).
+  // Mean effective pressure (bar). The four exponentials of the pressure
+  // depend on it alone; starting them together lets the processor overlap
+  // them instead of waiting for each chain in turn.
   d.bmep = ((d.power * kPowerFactor) * kPressureFactor) / (d.rpm * d.displacement);
-  const double temperature = std::exp(d.bmep * kTemperatureExponent) * kTemperatureFactor;
+  const double temperatureLaw = std::exp(d.bmep * kTemperatureExponent);
+  const double headerLaw = std::exp(d.bmep * kHeaderExponent);
+  const double bellyLaw = std::exp(d.bmep * kBellyExponent);
+  const double stingerLaw = std::exp(d.bmep * kStingerExponent);
+
+  // Diameter of a circle with the area of the rectangular port.
+  const double portDiameter = std::sqrt((d.portWidth * d.portHeight) * kPortFactor);
+  d.D1 = (headerLaw * kHeaderScale) * portDiameter;
+  d.D0 = d.D1;
+  d.D4 = (bellyLaw * kBellyScale) * portDiameter;
+  d.D5 = d.D4;
+  d.D6 = (stingerLaw * kStingerScale) * portDiameter;
+  d.D7 = d.D6;
+  const double k = std::log(d.D4 / d.D1);
+
+  // Exhaust gas temperature (K), wave speed (m/s), tuned length (mm).
+  const double temperature = temperatureLaw * kTemperatureFactor;
   d.waveSpeed = std::sqrt(temperature * kGasFactor);
   d.tunedLength = ((d.exhaustDuration / d.rpm) * d.waveSpeed) * kLengthFactor;
 
@@ -45,19 +63,9 @@ void ComputeChamber(ChamberDesign& d) {
   d.L56 = d.tunedLength * kBaffleFraction;
   d.L67 = d.L56;
 
-  // Diameter of a circle with the area of the rectangular port.
-  const double portDiameter = std::sqrt((d.portWidth * d.portHeight) * kPortFactor);
-  d.D1 = (std::exp(d.bmep * kHeaderExponent) * kHeaderScale) * portDiameter;
-  d.D0 = d.D1;
-  d.D4 = (std::exp(d.bmep * kBellyExponent) * kBellyScale) * portDiameter;
-  d.D5 = d.D4;
-  d.D6 = (std::exp(d.bmep * kStingerExponent) * kStingerScale) * portDiameter;
-  d.D7 = d.D6;
-
   // Horn law: the coefficient is the exponent of the whole product of the
   // length fraction and ln(D4 / D1). With D4 < D1 and a non-integral
   // coefficient pow gives NaN, which the model lets through.
-  const double k = std::log(d.D4 / d.D1);
   const double diffuserLength = (d.L34 + d.L23) + d.L12;
   const double q2 = (d.L12 / diffuserLength) * k;
   const double q3 = ((d.L23 + d.L12) / diffuserLength) * k;
