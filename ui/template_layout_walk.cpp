@@ -15,8 +15,8 @@ struct TemplateItem {
   ResourceModule::Key text;
 };
 
-// Style, extended style, item count and the dialog's own rectangle, which
-// the relayout leaves alone.
+// What the walk needs of the template's header: the style, for DS_SETFONT,
+// and the item count. The dialog's own rectangle is not used.
 struct TemplateHeader {
   DWORD style = 0;
   WORD count = 0;
