@@ -5,6 +5,8 @@
 
 // An object that receives messages through its message map.
 class CCmdTarget : public CObject {
+  DECLARE_DYNAMIC(CCmdTarget)
+
  public:
   // Runs the first entry of the map chain that matches: for WM_COMMAND the
   // notification code and control id, for WM_SIZE the message (cx, cy from

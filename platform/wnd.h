@@ -7,6 +7,8 @@
 // to a window (m_hWnd set) or not (null). When its window is destroyed the
 // framework sets m_hWnd back to null.
 class CWnd : public CCmdTarget {
+  DECLARE_DYNAMIC(CWnd)
+
  public:
   CWnd() = default;
   ~CWnd() override;

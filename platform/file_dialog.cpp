@@ -1,0 +1,71 @@
+#include "platform/file_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/qt_setup.h"
+#include "platform/window_record.h"
+
+namespace {
+
+QString ToQString(const CString& text) { return QString::fromStdU16String(text); }
+
+// "Text files (*.txt)|*.txt|All (*.*)|*.*||" → {"Text files (*.txt)", "All (*.*)"}.
+QStringList NameFilters(const QString& filter) {
+  QStringList filters;
+  const QStringList parts = filter.split(u'|');
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    const QString patterns = QString(parts[i + 1]).replace(u';', u' ').simplified();
+    if (description.isEmpty() && patterns.isEmpty()) break;
+    const QString suffix = QStringLiteral("(%1)").arg(patterns);
+    filters << (description.endsWith(suffix) ? description : QStringLiteral("%1 %2").arg(description, suffix).trimmed());
+  }
+  return filters;
+}
+
+}  // namespace
+
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defaultExtension, LPCTSTR fileName, DWORD flags,
+                         LPCTSTR filter, CWnd* parent)
+    : m_dwFlags(flags),
+      open_(openFileDialog != FALSE),
+      defaultExtension_(defaultExtension != nullptr ? defaultExtension : u""),
+      fileName_(fileName != nullptr ? fileName : u""),
+      filter_(filter != nullptr ? filter : u""),
+      parent_(parent) {}
+
+int CFileDialog::DoModal() {
+  if (QApplication::instance() == nullptr) return IDCANCEL;
+  PreventSettingsFiles();
+  QWidget* owner = nullptr;
+  if (parent_ != nullptr) {
+    if (WindowRecord* record = LiveWindow(parent_->m_hWnd)) owner = record->widget;
+  }
+  if (owner == nullptr) owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = QApplication::activeWindow();
+
+  QFileDialog dialog(owner);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(open_ ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(open_ ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, (m_dwFlags & OFN_OVERWRITEPROMPT) == 0);
+  const QStringList filters = NameFilters(ToQString(filter_));
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  QString extension = ToQString(defaultExtension_);
+  if (extension.startsWith(u'.')) extension.remove(0, 1);
+  dialog.setDefaultSuffix(extension);
+  dialog.selectFile(ToQString(fileName_));
+  dialog.setWindowModality(Qt::ApplicationModal);
+
+  pathName_.clear();
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return IDCANCEL;
+  pathName_ = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath().toStdU16String();
+  return IDOK;
+}
+
+CString CFileDialog::GetFileName() const {
+  return QFileInfo(ToQString(pathName_)).fileName().toStdU16String();
+}

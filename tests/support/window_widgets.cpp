@@ -1,0 +1,45 @@
+#include "tests/support/window_widgets.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QFileInfo>
+#include <QTest>
+
+#include "platform/window_functions.h"
+#include "platform/window_record.h"
+
+QWidget* WidgetForWindow(HWND window) {
+  WindowRecord* record = LiveWindow(window);
+  return record != nullptr ? record->widget.data() : nullptr;
+}
+
+QWidget* ControlWidgetUntyped(HWND dialog, int id) { return WidgetForWindow(GetDlgItem(dialog, id)); }
+
+void TypeFileNameAndAccept(QFileDialog* dialog, const QString& name) {
+  auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+  if (field == nullptr || buttons == nullptr) {
+    dialog->reject();
+    return;
+  }
+  // A user goes to the folder first and then types the name: typing a whole
+  // path makes the dialog select the folders on the way instead.
+  const QFileInfo path(name);
+  if (name.contains(u'/')) dialog->setDirectory(path.absolutePath());
+  field->clear();
+  QTest::keyClicks(field, name.contains(u'/') ? path.fileName() : name);
+  for (QAbstractButton* button : buttons->buttons()) {
+    if (buttons->buttonRole(button) != QDialogButtonBox::AcceptRole) continue;
+    // The dialog enables its button once its file model has looked at the
+    // typed path, which takes a moment the first time.
+    const bool enabled = QTest::qWaitFor([button] { return button->isEnabled(); }, 5000);
+    if (enabled) {
+      button->click();
+    } else {
+      QMetaObject::invokeMethod(dialog, "accept");
+    }
+    return;
+  }
+}
