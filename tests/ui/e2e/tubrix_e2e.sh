@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# End-to-end tests of the desktop program on a private X server (Xvfb),
+# driven with the keyboard as a user drives it (xdotool).
+#
+#   tubrix_e2e.sh save  TUBRIX WM_CLOSE   type the defaults, Compute, Show,
+#                                         Enter, Save to a typed file name;
+#                                         the file must be the report
+#   tubrix_e2e.sh close TUBRIX WM_CLOSE   a refusal message captioned with the
+#                                         program's name, then the window
+#                                         manager's close: exit status 0 and
+#                                         no window left
+#
+# Exits 77 (skipped) when no X server can be started.
+set -euo pipefail
+
+mode=$1
+program=$2
+wm_close=$3
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [[ -n $app ]] && kill "$app" 2>/dev/null || true
+  [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+start_display() {
+  command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
+  # Xvfb picks a free display itself and writes its number to fd 3.
+  Xvfb -displayfd 3 -screen 0 480x640x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+  done
+  [[ -s $work/display ]] || { echo "Xvfb did not start; skipping" >&2; exit 77; }
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# A clean environment of the program's own: its single-copy lock and Qt's
+# runtime files go to the test's folder.
+start_program() {
+  mkdir -p "$work/tmp" "$work/runtime"
+  chmod 700 "$work/runtime"
+  TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  form=$(wait_window '^Tubrix 1\.2$')
+}
+
+# The id of the visible window whose title matches, waiting up to 20 s.
+wait_window() {
+  local id
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1) ||
+    fail "no window named $1"
+  [[ -n $id ]] || fail "no window named $1"
+  echo "$id"
+}
+
+wait_gone() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  fail "window $1 did not close"
+}
+
+keys() { xdotool key --delay 30 "$@"; }
+type_text() { xdotool type --delay 30 "$1"; }
+
+# Waits up to 20 s for the program to end; its exit status goes to $status.
+wait_exit() {
+  for _ in $(seq 400); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$app" 2>/dev/null && fail "the program did not end"
+  status=0
+  wait "$app" || status=$?
+  app=""
+}
+
+expected_report() {
+  cat <<'REPORT'
+Displacement : 124.90
+Exhaust phase duration : 180.80
+Exhaust port height :  25.00
+Exhaust port width :  35.00
+Exhaust in cylinder :  52.00
+Power :  27.00
+Engine RPM : 9800.00
+Horn coefficient:   1.60
+D0 :  37.41 mm
+D1 :  37.41 mm
+D2 :  50.12 mm
+D3 :  72.49 mm
+D4 :  94.58 mm
+D5 :  94.58 mm
+D6 :  21.06 mm
+D7 :  21.06 mm
+L01 :  38.53 mm
+L12 : 248.97 mm
+L23 : 165.68 mm
+L34 :  83.29 mm
+L45 :  99.59 mm
+L56 : 217.28 mm
+L67 : 217.28 mm
+Total Length : 1070.62 mm
+Total Length without stinger: 853.34 mm
+Total Tuned Length (piston face to middle of baffle cone) : 796.70 mm
+REPORT
+}
+
+save_flow() {
+  xdotool windowfocus --sync "$form"
+  # Tab order as the template gives it: A propos, the eight edits top to
+  # bottom, Compute, Show, Save. Tabbing into an edit selects its text.
+  for value in 124.9 180.8 35 25 52 9800 27 1.6; do
+    keys Tab
+    type_text "$value"
+  done
+  keys Tab Return          # Compute
+  keys Tab Return          # Show
+  wait_window '^Tubrix Outputs$' >/dev/null
+  keys Return              # OK: enables Save
+  wait_gone '^Tubrix Outputs$'
+  keys Tab Return          # Save
+  wait_window '^Save As$' >/dev/null
+  type_text "$work/chamber"
+  keys Return
+  wait_gone '^Save As$'
+  for _ in $(seq 100); do
+    [[ -s $work/chamber.txt ]] && break
+    sleep 0.05
+  done
+  diff <(expected_report) "$work/chamber.txt" || fail "the saved report differs"
+  keys Escape              # closes the form
+  wait_exit
+  [[ $status -eq 0 ]] || fail "exit status $status"
+}
+
+close_flow() {
+  xdotool windowfocus --sync "$form"
+  keys Tab
+  type_text 0              # no displacement
+  keys Tab Tab Tab Tab Tab Tab Tab Tab Return   # Compute
+  wait_window '^tubrix$' >/dev/null  # the message box, captioned with the program's name
+  keys Return
+  wait_gone '^tubrix$'
+  "$wm_close" "$form" || fail "cannot send WM_DELETE_WINDOW"
+  wait_exit
+  [[ $status -eq 0 ]] || fail "exit status $status"
+  local left
+  left=$(xdotool search --name '.' 2>/dev/null | wc -l || true)
+  [[ $left -eq 0 ]] || fail "$left window(s) left behind"
+}
+
+start_display
+start_program
+case $mode in
+  save) save_flow ;;
+  close) close_flow ;;
+  *) fail "unknown mode $mode" ;;
+esac
+echo "PASS: $mode"
