@@ -64,7 +64,9 @@ std::vector<std::uint8_t> WriteDialogTemplate(const DialogTemplate& dialog) {
     PutU16(out, item.id);
     PutKey(out, item.windowClass);
     PutKey(out, item.text);
-    PutU16(out, static_cast<std::uint32_t>(item.creationData.size()));
+    // The size counts its own field too; 0 stands for no data.
+    const std::size_t data = item.creationData.size();
+    PutU16(out, static_cast<std::uint32_t>(data == 0 ? 0 : data + 2));
     out.insert(out.end(), item.creationData.begin(), item.creationData.end());
   }
   return out;
