@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QStringList>
 
 #include "platform/qt_setup.h"
@@ -24,6 +26,22 @@ QStringList NameFilters(const QString& filter) {
     filters << (description.endsWith(suffix) ? description : QStringLiteral("%1 %2").arg(description, suffix).trimmed());
   }
   return filters;
+}
+
+// The file the user named in the name field, as typed. The dialog's own
+// answer can differ: while a whole path is typed it selects the existing
+// entries on the way and may hand back one of them, or the typed name in
+// its current folder when the typed folder does not exist, so that a save
+// would land somewhere the user never chose.
+QString TypedPath(const QFileDialog& dialog, const QString& defaultSuffix) {
+  const auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (field == nullptr || field->text().isEmpty() || field->text().contains(u'"')) return {};
+  const QString text = field->text();
+  QString path = QDir::isAbsolutePath(text) ? text : dialog.directory().absoluteFilePath(text);
+  if (!defaultSuffix.isEmpty() && !QFileInfo(path).fileName().contains(u'.')) {
+    path += u'.' + defaultSuffix;
+  }
+  return QDir::cleanPath(path);
 }
 
 }  // namespace
@@ -62,7 +80,9 @@ int CFileDialog::DoModal() {
 
   pathName_.clear();
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return IDCANCEL;
-  pathName_ = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath().toStdU16String();
+  QString path = open_ ? QString() : TypedPath(dialog, extension);
+  if (path.isEmpty()) path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+  pathName_ = path.toStdU16String();
   return IDOK;
 }
 

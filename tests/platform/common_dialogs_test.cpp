@@ -78,6 +78,26 @@ TEST_F(SaveDialog, NameWithoutExtensionGetsTxtAndAnExistingFileIsChosenWithoutQu
   EXPECT_EQ(QString::fromStdU16String(second.GetPathName()), existing);
 }
 
+// A whole path typed into the name field, keystroke by keystroke, comes
+// back as typed, also when its folder does not exist: the save must then
+// fail there rather than land in the folder the dialog shows.
+TEST_F(SaveDialog, WholeTypedPathComesBackAsTyped) {
+  struct Case {
+    const char* typed;
+    const char* chosen;
+  };
+  const Case cases[] = {{"missing/chamber", "missing/chamber.txt"},
+                        {"chamber", "chamber.txt"},
+                        {"sub/../other.txt", "other.txt"}};
+  for (const Case& c : cases) {
+    const QString typed = folder.path() + "/" + c.typed;
+    answers.Expect<QFileDialog>([typed](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, typed); });
+    CFileDialog dialog = MakeDialog();
+    ASSERT_EQ(dialog.DoModal(), IDOK) << c.typed;
+    EXPECT_EQ(QString::fromStdU16String(dialog.GetPathName()), folder.path() + "/" + c.chosen);
+  }
+}
+
 TEST_F(SaveDialog, WritesNoSettingsFile) {
   // HOME and XDG_CONFIG_HOME point into the build tree for this test.
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

@@ -24,12 +24,17 @@ void TypeFileNameAndAccept(QFileDialog* dialog, const QString& name) {
     dialog->reject();
     return;
   }
-  // A user goes to the folder first and then types the name: typing a whole
-  // path makes the dialog select the folders on the way instead.
-  const QFileInfo path(name);
-  if (name.contains(u'/')) dialog->setDirectory(path.absolutePath());
+  // A user clicks into the name field and types there. The focus matters:
+  // without it the dialog keeps the entries it selected while the name was
+  // typed, and answers with one of them.
+  dialog->activateWindow();
+  field->setFocus(Qt::MouseFocusReason);
+  if (!QTest::qWaitFor([field] { return field->hasFocus(); }, 2000)) {
+    dialog->reject();
+    return;
+  }
   field->clear();
-  QTest::keyClicks(field, name.contains(u'/') ? path.fileName() : name);
+  QTest::keyClicks(field, name);
   for (QAbstractButton* button : buttons->buttons()) {
     if (buttons->buttonRole(button) != QDialogButtonBox::AcceptRole) continue;
     // The dialog enables its button once its file model has looked at the
