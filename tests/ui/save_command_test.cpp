@@ -167,4 +167,17 @@ TEST_F(SaveCommandTest, AnUnwritablePlaceSaysErrorOnFileSaveThenASecondSaveSucce
   });
 }
 
+// The typed folder does not exist: the save fails there, and nothing lands
+// in the folder the file dialog shows instead.
+TEST_F(SaveCommandTest, AFolderThatDoesNotExistSaysErrorOnFileSaveAndWritesNothingElsewhere) {
+  const QString shownFolderFile = QDir::current().filePath("chamber.txt");
+  ASSERT_FALSE(QFile::exists(shownFolderFile));
+  RunForm([&] {
+    ComputeAndConfirmShow();
+    SaveAs(PathOf("missing/chamber.txt"), "Error on file save");
+  });
+  EXPECT_EQ(FolderContent(), QStringList{});
+  EXPECT_FALSE(QFile::exists(shownFolderFile));
+}
+
 }  // namespace
