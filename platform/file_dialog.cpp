@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStringList>
 
 #include "platform/qt_setup.h"
@@ -44,6 +45,16 @@ QString TypedPath(const QFileDialog& dialog, const QString& defaultSuffix) {
   return QDir::cleanPath(path);
 }
 
+// Qt sizes its file dialog for a desktop; on a handheld-sized screen its
+// buttons would lie past the edge. Shrink it to the screen, down to what its
+// layout can take.
+void FitToScreen(QFileDialog& dialog) {
+  const QScreen* screen = dialog.screen();
+  if (screen == nullptr) return;
+  const QSize room = screen->availableGeometry().size();
+  dialog.resize(dialog.sizeHint().boundedTo(room).expandedTo(dialog.minimumSizeHint()));
+}
+
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defaultExtension, LPCTSTR fileName, DWORD flags,
@@ -77,6 +88,7 @@ int CFileDialog::DoModal() {
   dialog.setDefaultSuffix(extension);
   dialog.selectFile(ToQString(fileName_));
   dialog.setWindowModality(Qt::ApplicationModal);
+  FitToScreen(dialog);
 
   pathName_.clear();
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return IDCANCEL;
