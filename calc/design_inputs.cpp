@@ -26,10 +26,13 @@ const DesignInput* FindDesignInput(std::string_view name) {
 std::optional<std::string> ValidateDesignInputs(const ChamberDesign& design) {
   for (const DesignInput& input : kDesignInputs) {
     const double value = design.*input.member;
-    if (input.mustBePositive && !(value > 0.0 && std::isfinite(value))) {
+    // An infinity is a number that overflowed (a typed "1e999"): say so,
+    // rather than ask for a number greater than 0.
+    if (std::isinf(value)) return std::string(input.label) + " must be a finite number.";
+    if (input.mustBePositive && !(value > 0.0)) {
       return std::string(input.label) + " must be a number greater than 0.";
     }
-    if (!std::isfinite(value)) return std::string(input.label) + " must be a finite number.";
+    if (std::isnan(value)) return std::string(input.label) + " must be a finite number.";
   }
   return std::nullopt;
 }

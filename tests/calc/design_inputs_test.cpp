@@ -26,7 +26,7 @@ const RefusalCase kRefusals[] = {
      "Exhaust port height must be a number greater than 0."},
     {"NaNWidth", &ChamberDesign::portWidth, kNaN,
      "Exhaust port width must be a number greater than 0."},
-    {"InfiniteRpm", &ChamberDesign::rpm, kInf, "Engine RPM must be a number greater than 0."},
+    {"InfiniteRpm", &ChamberDesign::rpm, kInf, "Engine RPM must be a finite number."},
     {"InfinitePower", &ChamberDesign::power, kInf, "Desired power must be a finite number."},
     {"NaNHorn", &ChamberDesign::hornCoefficient, kNaN, "Horn coefficient must be a finite number."},
     {"NegativeInfiniteExhaust", &ChamberDesign::exhaustInCylinder, -kInf,

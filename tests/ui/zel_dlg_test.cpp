@@ -223,7 +223,7 @@ const RefusalCase kRefusals[] = {
     {"LettersAsDuration", IDC_EXHAUST_DURATION, "abc", "Exhaust duration must be a number greater than 0."},
     {"NegativePortWidth", IDC_PORT_WIDTH, "-3", "Exhaust port width must be a number greater than 0."},
     {"ZeroPortHeight", IDC_PORT_HEIGHT, "0", "Exhaust port height must be a number greater than 0."},
-    {"InfiniteSpeed", IDC_RPM, "1e999", "Engine RPM must be a number greater than 0."},
+    {"InfiniteSpeed", IDC_RPM, "1e999", "Engine RPM must be a finite number."},
     {"InfinitePower", IDC_POWER, "1e999", "Desired power must be a finite number."},
     {"InfiniteExhaustInCylinder", IDC_EXHAUST_IN_CYLINDER, "-1e999",
      "Exhaust in cylinder must be a finite number."},
