@@ -16,6 +16,8 @@ set -euo pipefail
 mode=$1
 program=$2
 wm_close=$3
+# The expected report: the tests' shared text of the defaults' report.
+report_header="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../support" && pwd)/default_report.h"
 
 work=$(mktemp -d)
 xvfb=""
@@ -88,35 +90,10 @@ wait_exit() {
   app=""
 }
 
+# The report of the defaults, one line per line of the string literal in
+# the shared header (each written "...\n").
 expected_report() {
-  cat <<'REPORT'
-Displacement : 124.90
-Exhaust phase duration : 180.80
-Exhaust port height :  25.00
-Exhaust port width :  35.00
-Exhaust in cylinder :  52.00
-Power :  27.00
-Engine RPM : 9800.00
-Horn coefficient:   1.60
-D0 :  37.41 mm
-D1 :  37.41 mm
-D2 :  50.12 mm
-D3 :  72.49 mm
-D4 :  94.58 mm
-D5 :  94.58 mm
-D6 :  21.06 mm
-D7 :  21.06 mm
-L01 :  38.53 mm
-L12 : 248.97 mm
-L23 : 165.68 mm
-L34 :  83.29 mm
-L45 :  99.59 mm
-L56 : 217.28 mm
-L67 : 217.28 mm
-Total Length : 1070.62 mm
-Total Length without stinger: 853.34 mm
-Total Tuned Length (piston face to middle of baffle cone) : 796.70 mm
-REPORT
+  sed -n 's/^ *"\(.*\)\\n";\{0,1\}$/\1/p' "$report_header"
 }
 
 save_flow() {
