@@ -62,7 +62,23 @@ bool ReadCreationData(ByteReader& reader, DialogItemTemplate& item) {
   return true;
 }
 
-std::optional<DialogItemTemplate> ReadItem(ByteReader& reader) {
+}  // namespace
+
+std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::uint8_t> bytes) {
+  ByteReader reader(bytes);
+  DialogTemplate dialog;
+  std::uint16_t count = 0;
+  if (!ReadHeader(reader, dialog, count)) return std::nullopt;
+  dialog.items.reserve(count);
+  for (std::uint16_t i = 0; i < count; ++i) {
+    auto item = ReadDialogItemTemplate(reader);
+    if (!item) return std::nullopt;
+    dialog.items.push_back(std::move(*item));
+  }
+  return dialog;
+}
+
+std::optional<DialogItemTemplate> ReadDialogItemTemplate(ByteReader& reader) {
   if (!reader.AlignTo4()) return std::nullopt;
   DialogItemTemplate item;
   const auto style = reader.U32();
@@ -87,20 +103,4 @@ std::optional<DialogItemTemplate> ReadItem(ByteReader& reader) {
   item.text = std::move(*text);
   if (!ReadCreationData(reader, item)) return std::nullopt;
   return item;
-}
-
-}  // namespace
-
-std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::uint8_t> bytes) {
-  ByteReader reader(bytes);
-  DialogTemplate dialog;
-  std::uint16_t count = 0;
-  if (!ReadHeader(reader, dialog, count)) return std::nullopt;
-  dialog.items.reserve(count);
-  for (std::uint16_t i = 0; i < count; ++i) {
-    auto item = ReadItem(reader);
-    if (!item) return std::nullopt;
-    dialog.items.push_back(std::move(*item));
-  }
-  return dialog;
 }

@@ -8,6 +8,8 @@
 
 #include "platform/resource_module.h"
 
+class ByteReader;
+
 // A dialog template in the plain (not extended) form, as the dialog manager
 // reads it to create a dialog and its controls. Coordinates are dialog units.
 struct DialogItemTemplate {
@@ -35,3 +37,9 @@ struct DialogTemplate {
 // Reads a plain-form dialog template. Bounds-checked: a truncated or
 // malformed template gives nothing, never a read past the end.
 std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::uint8_t> bytes);
+
+// Reads one item of a plain-form template from the next 4-byte boundary on
+// (styles, rectangle, identifier, class, text, creation data), leaving the
+// reader after its creation data. Nothing when any of it lies past the end,
+// so that a caller can act on an item only once it has been read in full.
+std::optional<DialogItemTemplate> ReadDialogItemTemplate(ByteReader& reader);

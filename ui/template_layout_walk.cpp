@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/byte_reader.h"
+#include "platform/dialog_template.h"
 
 namespace {
 
@@ -43,37 +44,15 @@ bool SkipHeaderFields(ByteReader& reader, DWORD style) {
   return reader.U16() && reader.NameOrOrdinal();
 }
 
-std::optional<TemplateItemHeader> ReadItemHeader(ByteReader& reader) {
-  const auto style = reader.U32();
-  const auto exStyle = reader.U32();
-  const auto x = reader.I16();
-  const auto y = reader.I16();
-  const auto cx = reader.I16();
-  const auto cy = reader.I16();
-  const auto id = reader.U16();
-  if (!style || !exStyle || !x || !y || !cx || !cy || !id) return std::nullopt;
-  return TemplateItemHeader{*style, *exStyle, *x, *y, *cx, *cy, *id};
-}
-
-// The creation-data size counts from the start of its own field; 0 stands
-// for the field alone. Data that runs past the end makes the item malformed.
-bool SkipCreationData(ByteReader& reader) {
-  const std::size_t fieldStart = reader.position();
-  const auto size = reader.U16();
-  if (!size) return false;
-  return reader.Seek(fieldStart + (*size == 0 ? 2u : *size));
-}
-
-// One whole item from the next 4-byte boundary on, leaving the reader after
-// its creation data; nothing when any of it lies past the end, so that an
-// item is acted on only once it has been read in full.
+// One whole item, read as the dialog manager reads it; nothing when any of
+// it lies past the end, so that an item is acted on only once it has been
+// read in full. Its creation data is not needed here.
 std::optional<TemplateItem> ReadItem(ByteReader& reader) {
-  if (!reader.AlignTo4()) return std::nullopt;
-  auto header = ReadItemHeader(reader);
-  auto windowClass = header ? reader.NameOrOrdinal() : std::nullopt;
-  auto text = windowClass ? reader.NameOrOrdinal() : std::nullopt;
-  if (!text || !SkipCreationData(reader)) return std::nullopt;
-  return TemplateItem{*header, std::move(*windowClass), std::move(*text)};
+  auto item = ReadDialogItemTemplate(reader);
+  if (!item) return std::nullopt;
+  const TemplateItemHeader header{item->style, item->exStyle, item->x, item->y,
+                                  item->cx,    item->cy,      item->id};
+  return TemplateItem{header, std::move(item->windowClass), std::move(item->text)};
 }
 
 // Moves and restores one item's control; false when the walk must end
