@@ -16,7 +16,7 @@
 
 #include "calc/chamber_development.h"
 #include "calc/compute_chamber.h"
-#include "calc/design_inputs.h"
+#include "cli/command_text.h"
 #include "cli/design_options.h"
 #include "cli/sheet_thickness_option.h"
 #include "draw/chamber_pdf.h"
@@ -25,9 +25,6 @@
 #include "report/replace_file.h"
 
 namespace {
-
-constexpr int kExitFailure = 1;  // the drawing could not be made or written
-constexpr int kExitUsage = 2;    // a usage error, inputs outside the model's domain, no pattern
 
 constexpr char kUsage[] =
     "usage: tubrix-draw -o FILE.svg|FILE.pdf [--paper a4|letter] [--sheet-thickness MM]\n"
@@ -63,6 +60,8 @@ constexpr char kHelpOutput[] =
     "\n"
     "Exit status: 0 done; 1 the file could not be written; 2 a usage error,\n"
     "inputs outside the model's domain, or a section without a pattern.\n";
+
+constexpr CommandText kCommand{"tubrix-draw", kUsage, kHelpIntro, kHelpOutput};
 
 enum class Kind { kSvg, kPdf };
 
@@ -116,18 +115,6 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
   return std::nullopt;
 }
 
-int UsageError(const std::string& message) {
-  std::fprintf(stderr, "tubrix-draw: %s\n%sTry 'tubrix-draw --help' for more.\n", message.c_str(),
-               kUsage);
-  return kExitUsage;
-}
-
-int WriteStandardOutput(const std::string& text) {
-  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
-  std::fprintf(stderr, "tubrix-draw: cannot write to standard output\n");
-  return kExitFailure;
-}
-
 // Names every section without a pattern, one line each.
 int RefuseMissingPatterns(const ChamberDevelopment& development) {
   std::fprintf(stderr, "tubrix-draw: this design cannot be drawn:\n");
@@ -163,17 +150,11 @@ int main(int argc, char** argv) {
   Command command;
   const std::span<const char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
   if (const std::optional<std::string> error = ParseCommandLine(args, command)) {
-    return UsageError(*error);
+    return kCommand.UsageError(*error);
   }
-  if (command.help) {
-    return WriteStandardOutput(std::string(kUsage) + "\n" + kHelpIntro +
-                               DesignOptions::InputsHelp() + kHelpOutput);
-  }
-  if (command.version) return WriteStandardOutput("tubrix-draw " TUBRIX_VERSION "\n");
-  if (const std::optional<std::string> refused = ValidateDesignInputs(command.design)) {
-    std::fprintf(stderr, "tubrix-draw: %s\n", refused->c_str());
-    return kExitUsage;
-  }
+  if (command.help) return kCommand.WriteStandardOutput(kCommand.Help());
+  if (command.version) return kCommand.WriteStandardOutput("tubrix-draw " TUBRIX_VERSION "\n");
+  if (const int refused = kCommand.RefuseDesignInputs(command.design)) return refused;
   ComputeChamber(command.design);
   return Draw(command);
 }

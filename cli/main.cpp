@@ -15,7 +15,7 @@
 
 #include "calc/chamber_development.h"
 #include "calc/compute_chamber.h"
-#include "calc/design_inputs.h"
+#include "cli/command_text.h"
 #include "cli/csv_batch.h"
 #include "cli/design_field.h"
 #include "cli/design_options.h"
@@ -26,9 +26,6 @@
 #include "report/parameter_report.h"
 
 namespace {
-
-constexpr int kExitFailure = 1;  // a file or stream could not be written, a batch row was bad
-constexpr int kExitUsage = 2;    // a usage error, or inputs outside the model's domain
 
 constexpr char kUsage[] =
     "usage: tubrix-calc [--format report|json|table] [--sheet-thickness MM] [-o FILE]\n"
@@ -68,6 +65,8 @@ constexpr char kHelpOutput[] =
     "\n"
     "Exit status: 0 done; 1 a file could not be written or a batch row was bad;\n"
     "2 a usage error or inputs outside the model's domain.\n";
+
+constexpr CommandText kCommand{"tubrix-calc", kUsage, kHelpIntro, kHelpOutput};
 
 // The output formats of a single design.
 enum class Format { kReport, kJson, kTable };
@@ -121,22 +120,6 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
   return std::nullopt;
 }
 
-int UsageError(const std::string& message) {
-  std::fprintf(stderr, "tubrix-calc: %s\n%sTry 'tubrix-calc --help' for more.\n", message.c_str(),
-               kUsage);
-  return kExitUsage;
-}
-
-// Writes text to standard output; reports a failure (a full disk, a closed
-// pipe) on standard error.
-int WriteStandardOutput(std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
-    return 0;
-  }
-  std::fprintf(stderr, "tubrix-calc: cannot write to standard output: %s\n", std::strerror(errno));
-  return kExitFailure;
-}
-
 std::string JsonText(const ChamberDesign& design, double sheetThickness) {
   std::string text;
   JsonWriter json(text);
@@ -171,22 +154,19 @@ int WriteReportFile(const ChamberDesign& design, const std::string& file) {
 }
 
 int RunSingle(Command& command) {
-  if (const std::optional<std::string> refused = ValidateDesignInputs(command.design)) {
-    std::fprintf(stderr, "tubrix-calc: %s\n", refused->c_str());
-    return kExitUsage;
-  }
+  if (const int refused = kCommand.RefuseDesignInputs(command.design)) return refused;
   ComputeChamber(command.design);
   if (command.output) return WriteReportFile(command.design, *command.output);
   switch (command.format) {
     case Format::kJson:
-      return WriteStandardOutput(JsonText(command.design, command.sheetThickness.value_or(0.0)));
+      return kCommand.WriteStandardOutput(JsonText(command.design, command.sheetThickness.value_or(0.0)));
     case Format::kTable:
-      return WriteStandardOutput(TableText(
+      return kCommand.WriteStandardOutput(TableText(
           command.design, DevelopChamber(command.design, command.sheetThickness.value_or(0.0))));
     case Format::kReport:
       break;
   }
-  return WriteStandardOutput(ParameterReportText(command.design));
+  return kCommand.WriteStandardOutput(ParameterReportText(command.design));
 }
 
 int RunBatch(const Command& command) {
@@ -202,12 +182,9 @@ int main(int argc, char** argv) {
   Command command;
   const std::span<const char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
   if (const std::optional<std::string> error = ParseCommandLine(args, command)) {
-    return UsageError(*error);
+    return kCommand.UsageError(*error);
   }
-  if (command.help) {
-    return WriteStandardOutput(std::string(kUsage) + "\n" + kHelpIntro +
-                               DesignOptions::InputsHelp() + kHelpOutput);
-  }
-  if (command.version) return WriteStandardOutput("tubrix-calc " TUBRIX_VERSION "\n");
+  if (command.help) return kCommand.WriteStandardOutput(kCommand.Help());
+  if (command.version) return kCommand.WriteStandardOutput("tubrix-calc " TUBRIX_VERSION "\n");
   return command.batch ? RunBatch(command) : RunSingle(command);
 }
