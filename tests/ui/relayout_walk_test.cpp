@@ -13,70 +13,13 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/template_bytes.h"
+
 namespace {
 
 using Key = ResourceModule::Key;
 
 constexpr DWORD kDsSetFont = 0x40;
-
-// Little-endian template bytes, put together field by field. Remembers
-// where each item ends (after its creation data).
-class TemplateBytes {
- public:
-  TemplateBytes& U16(std::uint16_t v) {
-    bytes_.push_back(static_cast<std::uint8_t>(v));
-    bytes_.push_back(static_cast<std::uint8_t>(v >> 8));
-    return *this;
-  }
-  TemplateBytes& U32(std::uint32_t v) {
-    return U16(static_cast<std::uint16_t>(v)).U16(static_cast<std::uint16_t>(v >> 16));
-  }
-  TemplateBytes& Text(std::u16string_view text) {
-    for (char16_t c : text) U16(c);
-    return U16(0);
-  }
-  TemplateBytes& Ordinal(std::uint16_t v) { return U16(0xFFFF).U16(v); }
-  TemplateBytes& Align() {
-    while (bytes_.size() % 4) bytes_.push_back(0);
-    return *this;
-  }
-  // Style, no extended style, the item count, rectangle (1, 2, 60, 40),
-  // empty menu and class, the title and, with DS_SETFONT, 8 points of
-  // "MS Shell Dlg".
-  TemplateBytes& Header(std::uint32_t style, std::uint16_t count) {
-    U32(style).U32(0).U16(count).U16(1).U16(2).U16(60).U16(40).U16(0).U16(0).Text(u"Dialog");
-    if (style & kDsSetFont) U16(8).Text(u"MS Shell Dlg");
-    return *this;
-  }
-  TemplateBytes& ItemHeader(std::uint16_t id, std::int16_t x, std::int16_t y, std::int16_t cx, std::int16_t cy,
-                            std::uint32_t style = 0x50000000) {
-    return Align()
-        .U32(style)
-        .U32(0)
-        .U16(static_cast<std::uint16_t>(x))
-        .U16(static_cast<std::uint16_t>(y))
-        .U16(static_cast<std::uint16_t>(cx))
-        .U16(static_cast<std::uint16_t>(cy))
-        .U16(id);
-  }
-  // A static with a text and no creation data.
-  TemplateBytes& Static(std::uint16_t id, std::int16_t x, std::int16_t y, std::int16_t cx, std::int16_t cy) {
-    return ItemHeader(id, x, y, cx, cy).Ordinal(0x0082).Text(u"Label").EndItem(0);
-  }
-  // The creation-data field: size n, then n - 2 bytes of data when n > 2.
-  TemplateBytes& EndItem(std::uint16_t creationSize) {
-    U16(creationSize);
-    for (int i = 2; i < creationSize; ++i) bytes_.push_back(0xCD);
-    itemEnds_.push_back(bytes_.size());
-    return *this;
-  }
-  const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-  const std::vector<std::size_t>& itemEnds() const { return itemEnds_; }
-
- private:
-  std::vector<std::uint8_t> bytes_;
-  std::vector<std::size_t> itemEnds_;
-};
 
 std::string KeyText(const Key& key) {
   if (const auto* ordinal = std::get_if<std::uint16_t>(&key)) return "#" + std::to_string(*ordinal);
