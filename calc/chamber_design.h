@@ -36,7 +36,7 @@ struct ChamberDesign {
   double L45 = 0.0;
   double L56 = 0.0;
   double L67 = 0.0;
-  double tunedLength = 0.0;  // piston face to the end of the baffle cone
+  double tunedLength = 0.0;   // piston face to the end of the baffle cone
   std::int32_t computed = 0;  // 1 once ComputeChamber has run on this record
 
   // Totals, worked out on each call from the present fields (an input edited

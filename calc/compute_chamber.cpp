@@ -6,13 +6,13 @@ namespace {
 
 // The constants are the decimals of the original model, each the shortest
 // text of its double; several look odd but are exactly what the model uses.
-constexpr double kPowerFactor = 0.7465181058495822;   // hp to kW as the model has it
+constexpr double kPowerFactor = 0.7465181058495822;  // hp to kW as the model has it
 constexpr double kPressureFactor = 600000.0;
 constexpr double kTemperatureExponent = 0.0591;
-constexpr double kTemperatureFactor = 481.71;         // K
-constexpr double kGasFactor = 401.79999999999995;     // the double product 1.4 * 287
+constexpr double kTemperatureFactor = 481.71;      // K
+constexpr double kGasFactor = 401.79999999999995;  // the double product 1.4 * 287
 constexpr double kLengthFactor = 83.3;
-constexpr double kPortFactor = 1.2732395447715545;    // 4 / 3.1415926535, not 4 / pi
+constexpr double kPortFactor = 1.2732395447715545;  // 4 / 3.1415926535, not 4 / pi
 
 constexpr double kHeaderFraction = 0.1;
 constexpr double kDiffuser1Fraction = 0.275;

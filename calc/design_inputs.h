@@ -14,7 +14,7 @@ struct DesignInput {
   std::string_view option;  // command-line spelling, e.g. "exhaust-duration"
   std::string_view label;   // plain words, e.g. "Exhaust duration"
   double ChamberDesign::*member;
-  bool mustBePositive;      // divides by it, or takes a root or logarithm of it
+  bool mustBePositive;  // divides by it, or takes a root or logarithm of it
 };
 
 extern const std::array<DesignInput, 8> kDesignInputs;

@@ -159,7 +159,8 @@ int RunSingle(Command& command) {
   if (command.output) return WriteReportFile(command.design, *command.output);
   switch (command.format) {
     case Format::kJson:
-      return kCommand.WriteStandardOutput(JsonText(command.design, command.sheetThickness.value_or(0.0)));
+      return kCommand.WriteStandardOutput(
+          JsonText(command.design, command.sheetThickness.value_or(0.0)));
     case Format::kTable:
       return kCommand.WriteStandardOutput(TableText(
           command.design, DevelopChamber(command.design, command.sheetThickness.value_or(0.0))));

@@ -11,7 +11,8 @@ const MessageMap* CCmdTarget::GetThisMessageMap() {
 const MessageMap* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 bool CCmdTarget::OnCmdMsg(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam) {
-  for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->base ? map->base() : nullptr) {
+  for (const MessageMap* map = GetMessageMap(); map != nullptr;
+       map = map->base ? map->base() : nullptr) {
     for (const MessageMapEntry* entry = map->entries; entry->message != 0; ++entry) {
       if (entry->message != message) continue;
       if (message == WM_SIZE && entry->size != nullptr) {
@@ -19,7 +20,8 @@ bool CCmdTarget::OnCmdMsg(UINT message, UINT code, UINT id, WPARAM wParam, LPARA
                              HIWORD(static_cast<std::uintptr_t>(lParam)));
         return true;
       }
-      if (message == WM_COMMAND && entry->code == code && entry->id == id && entry->command != nullptr) {
+      if (message == WM_COMMAND && entry->code == code && entry->id == id &&
+          entry->command != nullptr) {
         (this->*entry->command)();
         return true;
       }

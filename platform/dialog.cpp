@@ -34,8 +34,9 @@ int CDialog::DoModal() {
   if (run_ != nullptr || QApplication::instance() == nullptr) return -1;
   HINSTANCE module = templateModule_ != nullptr ? templateModule_ : AfxGetResourceHandle();
   if (module == nullptr) return -1;
-  const auto bytes = module->Find(ResourceModule::Key{std::uint16_t{5}},
-                                  ResourceModule::Key{static_cast<std::uint16_t>(templateId_ & 0xFFFF)});
+  const auto bytes =
+      module->Find(ResourceModule::Key{std::uint16_t{5}},
+                   ResourceModule::Key{static_cast<std::uint16_t>(templateId_ & 0xFFFF)});
   const auto parsed = bytes ? ParseDialogTemplate(*bytes) : std::nullopt;
   if (!parsed) return -1;
 
@@ -142,7 +143,8 @@ int DialogRun::Run() {
 void DialogRun::FocusFirstTabStop() {
   for (const auto& child : record->children) {
     QWidget* widget = child->widget;
-    if (widget != nullptr && (child->style & WS_TABSTOP) != 0 && widget->isVisible() && widget->isEnabled()) {
+    if (widget != nullptr && (child->style & WS_TABSTOP) != 0 && widget->isVisible() &&
+        widget->isEnabled()) {
       widget->setFocus(Qt::TabFocusReason);
       return;
     }
@@ -159,7 +161,8 @@ void DialogRun::End(int code) {
 
 DialogRun::~DialogRun() {
   if (LiveWindow(ownerRecord) != nullptr) --ownerRecord->modalOwnerCount;
-  if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == dialog) app->m_pMainWnd = nullptr;
+  if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == dialog)
+    app->m_pMainWnd = nullptr;
   // Widgets first, so that no control signal reaches a record being torn
   // down; then the records, which clear the wrappers' handles.
   delete window.data();
@@ -171,12 +174,15 @@ DialogRun::~DialogRun() {
 void DialogRun::Command(WindowRecord* dialogRecord, UINT code, UINT id) {
   if (LiveWindow(dialogRecord) == nullptr || dialogRecord->dialog == nullptr) return;
   CDialog* target = dialogRecord->dialog;
-  if (target->OnCmdMsg(WM_COMMAND, code, id, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)), 0)) {
+  if (target->OnCmdMsg(WM_COMMAND, code, id,
+                       MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)), 0)) {
     return;
   }
   if (code != BN_CLICKED) return;
-  if (id == static_cast<UINT>(IDOK)) target->OnOK();
-  else if (id == static_cast<UINT>(IDCANCEL)) target->OnCancel();
+  if (id == static_cast<UINT>(IDOK))
+    target->OnOK();
+  else if (id == static_cast<UINT>(IDCANCEL))
+    target->OnCancel();
 }
 
 void DialogRun::Size(WindowRecord* dialogRecord, UINT type, int cx, int cy) {

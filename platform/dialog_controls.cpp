@@ -16,8 +16,10 @@ namespace {
 WORD ClassOrdinal(const ResourceModule::Key& windowClass) {
   if (const auto* ordinal = std::get_if<std::uint16_t>(&windowClass)) return *ordinal;
   const QString name = QString::fromStdU16String(std::get<std::u16string>(windowClass));
-  static const std::pair<const char*, WORD> kNames[] = {{"Button", kButtonClass},   {"Edit", kEditClass},
-                                                        {"Static", kStaticClass},   {"ListBox", kListBoxClass},
+  static const std::pair<const char*, WORD> kNames[] = {{"Button", kButtonClass},
+                                                        {"Edit", kEditClass},
+                                                        {"Static", kStaticClass},
+                                                        {"ListBox", kListBoxClass},
                                                         {"ComboBox", kComboBoxClass}};
   for (const auto& [known, ordinal] : kNames) {
     if (name.compare(QLatin1String(known), Qt::CaseInsensitive) == 0) return ordinal;
@@ -47,7 +49,8 @@ QWidget* CreateButton(WindowRecord& record, WindowRecord& dialog, const DialogIt
   auto* button = new QPushButton(ItemText(item), dialog.widget);
   button->setDefault(kind == BS_DEFPUSHBUTTON);
   WindowRecord* self = &record;
-  QObject::connect(button, &QPushButton::clicked, button, [self] { NotifyParent(self, BN_CLICKED); });
+  QObject::connect(button, &QPushButton::clicked, button,
+                   [self] { NotifyParent(self, BN_CLICKED); });
   return button;
 }
 
@@ -55,8 +58,10 @@ QWidget* CreateEdit(WindowRecord& record, WindowRecord& dialog, const DialogItem
   record.kind = WindowKind::Edit;
   auto* edit = new QLineEdit(ItemText(item), dialog.widget);
   Qt::Alignment alignment = Qt::AlignLeft;
-  if ((item.style & ES_RIGHT) != 0) alignment = Qt::AlignRight;
-  else if ((item.style & ES_CENTER) != 0) alignment = Qt::AlignHCenter;
+  if ((item.style & ES_RIGHT) != 0)
+    alignment = Qt::AlignRight;
+  else if ((item.style & ES_CENTER) != 0)
+    alignment = Qt::AlignHCenter;
   edit->setAlignment(alignment | Qt::AlignVCenter);
   edit->setReadOnly((item.style & ES_READONLY) != 0);
   edit->setFrame((item.style & WS_BORDER) != 0);
@@ -88,14 +93,17 @@ QWidget* CreateStatic(WindowRecord& record, WindowRecord& dialog, const DialogIt
       if (record.icon != nullptr) label->setPixmap(LiveIcon(record.icon)->ToPixmap(32));
     } else if (picture != nullptr) {
       record.bitmap = LoadBitmap(&module, MAKEINTRESOURCE(*picture));
-      if (record.bitmap != nullptr) label->setPixmap(QPixmap::fromImage(LiveBitmap(record.bitmap)->image));
+      if (record.bitmap != nullptr)
+        label->setPixmap(QPixmap::fromImage(LiveBitmap(record.bitmap)->image));
     }
     record.ownsPicture = true;
     return label;
   }
   Qt::Alignment alignment = Qt::AlignLeft;
-  if (kind == SS_CENTER) alignment = Qt::AlignHCenter;
-  else if (kind == SS_RIGHT) alignment = Qt::AlignRight;
+  if (kind == SS_CENTER)
+    alignment = Qt::AlignHCenter;
+  else if (kind == SS_RIGHT)
+    alignment = Qt::AlignRight;
   label->setAlignment(alignment | Qt::AlignTop);
   label->setWordWrap(kind != SS_LEFTNOWORDWRAP);
   label->setText(ItemText(item));
@@ -105,9 +113,12 @@ QWidget* CreateStatic(WindowRecord& record, WindowRecord& dialog, const DialogIt
 QWidget* CreateWidget(WindowRecord& record, WindowRecord& dialog, const DialogItemTemplate& item,
                       const ResourceModule& module) {
   switch (ClassOrdinal(item.windowClass)) {
-    case kButtonClass: return CreateButton(record, dialog, item);
-    case kEditClass: return CreateEdit(record, dialog, item);
-    case kStaticClass: return CreateStatic(record, dialog, item, module);
+    case kButtonClass:
+      return CreateButton(record, dialog, item);
+    case kEditClass:
+      return CreateEdit(record, dialog, item);
+    case kStaticClass:
+      return CreateStatic(record, dialog, item, module);
     case kListBoxClass:
       record.kind = WindowKind::ListBox;
       return new QListWidget(dialog.widget);
@@ -121,10 +132,13 @@ QWidget* CreateWidget(WindowRecord& record, WindowRecord& dialog, const DialogIt
 }
 
 void ApplyCommonStyles(QWidget* widget, const WindowRecord& record, DWORD style) {
-  const bool takesFocus = record.kind == WindowKind::PushButton || record.kind == WindowKind::Edit ||
-                          record.kind == WindowKind::ListBox || record.kind == WindowKind::ComboBox;
-  if (!takesFocus) widget->setFocusPolicy(Qt::NoFocus);
-  else widget->setFocusPolicy((style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+  const bool takesFocus = record.kind == WindowKind::PushButton ||
+                          record.kind == WindowKind::Edit || record.kind == WindowKind::ListBox ||
+                          record.kind == WindowKind::ComboBox;
+  if (!takesFocus)
+    widget->setFocusPolicy(Qt::NoFocus);
+  else
+    widget->setFocusPolicy((style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
   widget->setEnabled((style & WS_DISABLED) == 0);
   widget->setVisible((style & WS_VISIBLE) != 0);
 }

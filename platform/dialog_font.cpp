@@ -10,7 +10,8 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
   QFont font = QApplication::font();
   if ((dialogTemplate.style & DS_SETFONT) == 0) return font;
   const QString face = QString::fromStdU16String(dialogTemplate.faceName);
-  const bool shellFont = face.isEmpty() || face.compare(u"MS Shell Dlg", Qt::CaseInsensitive) == 0 ||
+  const bool shellFont = face.isEmpty() ||
+                         face.compare(u"MS Shell Dlg", Qt::CaseInsensitive) == 0 ||
                          face.compare(u"MS Shell Dlg 2", Qt::CaseInsensitive) == 0;
   if (!shellFont) font.setFamilies({face, font.family()});
   if (dialogTemplate.pointSize > 0) font.setPointSize(dialogTemplate.pointSize);
@@ -19,6 +20,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
 
 QSize DialogBaseUnits(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int alphabet = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int alphabet = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   return QSize((alphabet / 26 + 1) / 2, metrics.height());
 }

@@ -17,8 +17,9 @@ struct DialogItemTemplate {
   std::uint32_t exStyle = 0;
   std::int16_t x = 0, y = 0, cx = 0, cy = 0;
   std::uint16_t id = 0;
-  ResourceModule::Key windowClass;  // ordinal 0x0080 button, 0x0081 edit, 0x0082 static, ... or a name
-  ResourceModule::Key text;         // a string, or the ordinal of an image resource
+  ResourceModule::Key
+      windowClass;           // ordinal 0x0080 button, 0x0081 edit, 0x0082 static, ... or a name
+  ResourceModule::Key text;  // a string, or the ordinal of an image resource
   std::vector<std::uint8_t> creationData;
 };
 

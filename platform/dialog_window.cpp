@@ -7,7 +7,8 @@
 #include "platform/win_types.h"
 
 DialogWindow::DialogWindow(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {}
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {}
 
 void DialogWindow::ReportSize() {
   if (size() == reportedSize_) return;

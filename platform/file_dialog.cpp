@@ -1,8 +1,8 @@
 #include "platform/file_dialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
@@ -24,7 +24,9 @@ QStringList NameFilters(const QString& filter) {
     const QString patterns = QString(parts[i + 1]).replace(u';', u' ').simplified();
     if (description.isEmpty() && patterns.isEmpty()) break;
     const QString suffix = QStringLiteral("(%1)").arg(patterns);
-    filters << (description.endsWith(suffix) ? description : QStringLiteral("%1 %2").arg(description, suffix).trimmed());
+    filters << (description.endsWith(suffix)
+                    ? description
+                    : QStringLiteral("%1 %2").arg(description, suffix).trimmed());
   }
   return filters;
 }
@@ -57,8 +59,8 @@ void FitToScreen(QFileDialog& dialog) {
 
 }  // namespace
 
-CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defaultExtension, LPCTSTR fileName, DWORD flags,
-                         LPCTSTR filter, CWnd* parent)
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defaultExtension, LPCTSTR fileName,
+                         DWORD flags, LPCTSTR filter, CWnd* parent)
     : m_dwFlags(flags),
       open_(openFileDialog != FALSE),
       defaultExtension_(defaultExtension != nullptr ? defaultExtension : u""),

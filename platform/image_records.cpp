@@ -29,9 +29,10 @@ QIcon IconRecord::ToIcon() const {
 
 QPixmap IconRecord::ToPixmap(int size) const {
   if (images.empty()) return {};
-  const auto closest = std::min_element(images.begin(), images.end(), [size](const QImage& a, const QImage& b) {
-    return std::abs(a.width() - size) < std::abs(b.width() - size);
-  });
+  const auto closest =
+      std::min_element(images.begin(), images.end(), [size](const QImage& a, const QImage& b) {
+        return std::abs(a.width() - size) < std::abs(b.width() - size);
+      });
   return QPixmap::fromImage(*closest);
 }
 

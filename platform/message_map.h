@@ -47,15 +47,18 @@ struct MessageMap {
 // signature is checked against the message's.
 template <class Derived>
 constexpr MessageMapEntry CommandEntry(UINT code, UINT id, void (Derived::*handler)()) {
-  return MessageMapEntry{WM_COMMAND, code, id, static_cast<MessageMapEntry::CommandHandler>(handler),
-                         nullptr};
+  return MessageMapEntry{WM_COMMAND, code, id,
+                         static_cast<MessageMapEntry::CommandHandler>(handler), nullptr};
 }
 
 template <class Derived>
 constexpr MessageMapEntry SizeEntry(void (Derived::*handler)(UINT, int, int)) {
-  return MessageMapEntry{WM_SIZE, 0, 0, nullptr, static_cast<MessageMapEntry::SizeHandler>(handler)};
+  return MessageMapEntry{WM_SIZE, 0, 0, nullptr,
+                         static_cast<MessageMapEntry::SizeHandler>(handler)};
 }
 
+// The macros open and close braces of their own: kept as written.
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                              \
  protected:                                                \
   static const MessageMap* GetThisMessageMap();            \
@@ -80,3 +83,4 @@ constexpr MessageMapEntry SizeEntry(void (Derived::*handler)(UINT, int, int)) {
   static const MessageMap map{&TheBaseClass::GetThisMessageMap, entries};   \
   return &map;                                                              \
   }
+// clang-format on

@@ -11,4 +11,6 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
 
 const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
 
-bool CObject::IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
+bool CObject::IsKindOf(const CRuntimeClass* cls) const {
+  return GetRuntimeClass()->IsDerivedFrom(cls);
+}

@@ -16,7 +16,9 @@ void PreventSettingsFiles() {
 }
 
 QString ExecutableBaseName() {
-  QString path = QCoreApplication::instance() != nullptr ? QCoreApplication::applicationFilePath() : QString();
-  if (path.isEmpty() && !QCoreApplication::arguments().isEmpty()) path = QCoreApplication::arguments().first();
+  QString path =
+      QCoreApplication::instance() != nullptr ? QCoreApplication::applicationFilePath() : QString();
+  if (path.isEmpty() && !QCoreApplication::arguments().isEmpty())
+    path = QCoreApplication::arguments().first();
   return QFileInfo(path).completeBaseName();
 }

@@ -28,7 +28,8 @@ struct GroupEntry {
   std::span<const std::uint8_t> image;
 };
 
-std::vector<GroupEntry> ReadGroup(const ResourceModule& module, std::span<const std::uint8_t> group) {
+std::vector<GroupEntry> ReadGroup(const ResourceModule& module,
+                                  std::span<const std::uint8_t> group) {
   std::vector<GroupEntry> entries;
   ByteReader reader(group);
   const auto reserved = reader.U16();
@@ -66,7 +67,8 @@ std::optional<std::vector<std::uint8_t>> IconFileBytes(const ResourceModule& mod
     PutU32(file, static_cast<std::uint32_t>(offset));
     offset += entry.image.size();
   }
-  for (const GroupEntry& entry : entries) file.insert(file.end(), entry.image.begin(), entry.image.end());
+  for (const GroupEntry& entry : entries)
+    file.insert(file.end(), entry.image.begin(), entry.image.end());
   return file;
 }
 
@@ -116,7 +118,8 @@ std::vector<QImage> LoadIconImages(const ResourceModule& module, const ResourceM
   std::vector<QImage> images;
   const auto bytes = IconFileBytes(module, name);
   if (!bytes) return images;
-  QByteArray data(reinterpret_cast<const char*>(bytes->data()), static_cast<qsizetype>(bytes->size()));
+  QByteArray data(reinterpret_cast<const char*>(bytes->data()),
+                  static_cast<qsizetype>(bytes->size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, "ico");

@@ -20,16 +20,13 @@ struct CRuntimeClass {
 
 #define RUNTIME_CLASS(className) (&className::class##className)
 
-#define DECLARE_DYNAMIC(className)                              \
- public:                                                        \
-  static const CRuntimeClass class##className;                  \
-  const CRuntimeClass* GetRuntimeClass() const override;        \
-                                                                \
+#define DECLARE_DYNAMIC(className)                       \
+ public:                                                 \
+  static const CRuntimeClass class##className;           \
+  const CRuntimeClass* GetRuntimeClass() const override; \
+                                                         \
  private:
 
-#define IMPLEMENT_DYNAMIC(className, baseClassName)                                   \
-  const CRuntimeClass className::class##className{#className,                         \
-                                                  RUNTIME_CLASS(baseClassName)};      \
-  const CRuntimeClass* className::GetRuntimeClass() const {                           \
-    return RUNTIME_CLASS(className);                                                  \
-  }
+#define IMPLEMENT_DYNAMIC(className, baseClassName)                                             \
+  const CRuntimeClass className::class##className { #className, RUNTIME_CLASS(baseClassName) }; \
+  const CRuntimeClass* className::GetRuntimeClass() const { return RUNTIME_CLASS(className); }

@@ -38,7 +38,8 @@ void AskFirstCopy(const QString& name) {
 
 SingleInstance::SingleInstance(const QString& programName)
     : name_(QStringLiteral("%1-single-copy-%2").arg(programName, UserKey())) {
-  lock_ = std::make_unique<QLockFile>(QDir(QDir::tempPath()).filePath(name_ + QStringLiteral(".lock")));
+  lock_ =
+      std::make_unique<QLockFile>(QDir(QDir::tempPath()).filePath(name_ + QStringLiteral(".lock")));
   lock_->setStaleLockTime(0);  // a lock whose process is gone is stale at once
   first_ = lock_->tryLock(0);
   if (!first_) {
@@ -63,4 +64,6 @@ SingleInstance::~SingleInstance() {
   if (server_) server_->close();
 }
 
-void SingleInstance::OnOtherStart(std::function<void()> bringToFront) { bringToFront_ = std::move(bringToFront); }
+void SingleInstance::OnOtherStart(std::function<void()> bringToFront) {
+  bringToFront_ = std::move(bringToFront);
+}

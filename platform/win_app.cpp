@@ -57,7 +57,9 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance() { return 0; }
 
-HICON CWinApp::LoadIcon(UINT id) const { return ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(id)); }
+HICON CWinApp::LoadIcon(UINT id) const {
+  return ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(id));
+}
 
 void CWinApp::SetRegistryKey(LPCTSTR key) {
   registryKey_ = key != nullptr ? key : u"";

@@ -69,7 +69,9 @@ class ResourceId {
 };
 
 // Only the low 16 bits of the number count, as in a template or .res file.
-constexpr ResourceId MAKEINTRESOURCE(UINT number) { return ResourceId(static_cast<WORD>(number & 0xFFFF)); }
+constexpr ResourceId MAKEINTRESOURCE(UINT number) {
+  return ResourceId(static_cast<WORD>(number & 0xFFFF));
+}
 
 struct RECT {
   LONG left = 0;

@@ -34,7 +34,8 @@ int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;
   const long long product = static_cast<long long>(a) * b;
   const long long half = std::llabs(c) / 2;
-  const long long rounded = ((product < 0) != (c < 0)) ? (product - half) / c : (product + half) / c;
+  const long long rounded =
+      ((product < 0) != (c < 0)) ? (product - half) / c : (product + half) / c;
   return static_cast<int>(rounded);
 }
 
@@ -42,13 +43,20 @@ QString WindowText(const WindowRecord& record) {
   QWidget* widget = record.widget;
   if (widget == nullptr) return {};
   switch (record.kind) {
-    case WindowKind::Dialog: return widget->windowTitle();
-    case WindowKind::PushButton: return static_cast<QAbstractButton*>(widget)->text();
-    case WindowKind::GroupBox: return static_cast<QGroupBox*>(widget)->title();
-    case WindowKind::Edit: return static_cast<QLineEdit*>(widget)->text();
-    case WindowKind::Static: return static_cast<QLabel*>(widget)->text();
-    case WindowKind::ComboBox: return static_cast<QComboBox*>(widget)->currentText();
-    default: return {};
+    case WindowKind::Dialog:
+      return widget->windowTitle();
+    case WindowKind::PushButton:
+      return static_cast<QAbstractButton*>(widget)->text();
+    case WindowKind::GroupBox:
+      return static_cast<QGroupBox*>(widget)->title();
+    case WindowKind::Edit:
+      return static_cast<QLineEdit*>(widget)->text();
+    case WindowKind::Static:
+      return static_cast<QLabel*>(widget)->text();
+    case WindowKind::ComboBox:
+      return static_cast<QComboBox*>(widget)->currentText();
+    default:
+      return {};
   }
 }
 
@@ -56,10 +64,18 @@ void SetText(WindowRecord& record, const QString& text) {
   QWidget* widget = record.widget;
   if (widget == nullptr) return;
   switch (record.kind) {
-    case WindowKind::Dialog: widget->setWindowTitle(text); break;
-    case WindowKind::PushButton: static_cast<QAbstractButton*>(widget)->setText(text); break;
-    case WindowKind::GroupBox: static_cast<QGroupBox*>(widget)->setTitle(text); break;
-    case WindowKind::Static: static_cast<QLabel*>(widget)->setText(text); break;
+    case WindowKind::Dialog:
+      widget->setWindowTitle(text);
+      break;
+    case WindowKind::PushButton:
+      static_cast<QAbstractButton*>(widget)->setText(text);
+      break;
+    case WindowKind::GroupBox:
+      static_cast<QGroupBox*>(widget)->setTitle(text);
+      break;
+    case WindowKind::Static:
+      static_cast<QLabel*>(widget)->setText(text);
+      break;
     case WindowKind::Edit: {
       // The edit's own change signal stays quiet here: EN_CHANGE follows
       // once, whether or not the text changed.
@@ -69,7 +85,8 @@ void SetText(WindowRecord& record, const QString& text) {
       NotifyParent(&record, EN_CHANGE);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -94,9 +111,12 @@ LRESULT EditMessage(WindowRecord& record, UINT message, LPARAM lParam) {
       std::copy_n(reinterpret_cast<const char16_t*>(text.utf16()), count, buffer);
       return count;
     }
-    case EM_LINELENGTH: return text.size();
-    case EM_LINEINDEX: return 0;
-    default: return 0;
+    case EM_LINELENGTH:
+      return text.size();
+    case EM_LINEINDEX:
+      return 0;
+    default:
+      return 0;
   }
 }
 
@@ -116,7 +136,8 @@ LRESULT StaticMessage(WindowRecord& record, UINT message, WPARAM wParam, LPARAM 
   } else if (wParam == IMAGE_BITMAP) {
     previous = reinterpret_cast<LRESULT>(LiveBitmap(record.bitmap));
     record.bitmap = LiveBitmap(reinterpret_cast<HBITMAP>(lParam));
-    label->setPixmap(record.bitmap != nullptr ? QPixmap::fromImage(record.bitmap->image) : QPixmap());
+    label->setPixmap(record.bitmap != nullptr ? QPixmap::fromImage(record.bitmap->image)
+                                              : QPixmap());
   } else {
     return 0;
   }
@@ -131,8 +152,10 @@ LRESULT ListMessage(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lP
     case LB_ADDSTRING:
       list->addItem(ToQString(reinterpret_cast<LPCTSTR>(lParam)));
       return list->count() - 1;
-    case LB_GETCOUNT: return list->count();
-    case LB_GETCURSEL: return list->currentRow() < 0 ? LB_ERR : list->currentRow();
+    case LB_GETCOUNT:
+      return list->count();
+    case LB_GETCURSEL:
+      return list->currentRow() < 0 ? LB_ERR : list->currentRow();
     case LB_SETCURSEL: {
       const auto index = static_cast<int>(static_cast<std::intptr_t>(wParam));
       if (index < 0 || index >= list->count()) {
@@ -142,7 +165,8 @@ LRESULT ListMessage(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lP
       list->setCurrentRow(index);
       return index;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -152,8 +176,10 @@ LRESULT ComboMessage(WindowRecord& record, UINT message, WPARAM wParam, LPARAM l
     case CB_ADDSTRING:
       combo->addItem(ToQString(reinterpret_cast<LPCTSTR>(lParam)));
       return combo->count() - 1;
-    case CB_GETCOUNT: return combo->count();
-    case CB_GETCURSEL: return combo->currentIndex() < 0 ? CB_ERR : combo->currentIndex();
+    case CB_GETCOUNT:
+      return combo->count();
+    case CB_GETCURSEL:
+      return combo->currentIndex() < 0 ? CB_ERR : combo->currentIndex();
     case CB_SETCURSEL: {
       const auto index = static_cast<int>(static_cast<std::intptr_t>(wParam));
       if (index < 0 || index >= combo->count()) {
@@ -163,29 +189,39 @@ LRESULT ComboMessage(WindowRecord& record, UINT message, WPARAM wParam, LPARAM l
       combo->setCurrentIndex(index);
       return index;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
 LRESULT DialogMessage(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND: DialogRun::Command(&record, HIWORD(wParam), LOWORD(wParam)); return 0;
+    case WM_COMMAND:
+      DialogRun::Command(&record, HIWORD(wParam), LOWORD(wParam));
+      return 0;
     case WM_SIZE:
-      DialogRun::Size(&record, static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+      DialogRun::Size(&record, static_cast<UINT>(wParam),
+                      LOWORD(static_cast<std::uintptr_t>(lParam)),
                       HIWORD(static_cast<std::uintptr_t>(lParam)));
       return 0;
-    case WM_CLOSE: DialogRun::Command(&record, BN_CLICKED, IDOK); return 0;
+    case WM_CLOSE:
+      DialogRun::Command(&record, BN_CLICKED, IDOK);
+      return 0;
     case WM_GETICON:
-      return reinterpret_cast<LRESULT>(LiveIcon(wParam == ICON_SMALL ? record.smallIcon : record.bigIcon));
+      return reinterpret_cast<LRESULT>(
+          LiveIcon(wParam == ICON_SMALL ? record.smallIcon : record.bigIcon));
     case WM_SETICON: {
       HICON& slot = wParam == ICON_SMALL ? record.smallIcon : record.bigIcon;
       const HICON previous = LiveIcon(slot);
       slot = LiveIcon(reinterpret_cast<HICON>(lParam));
-      const HICON shown = LiveIcon(record.bigIcon) != nullptr ? record.bigIcon : LiveIcon(record.smallIcon);
-      if (record.widget != nullptr) record.widget->setWindowIcon(shown != nullptr ? shown->ToIcon() : QIcon());
+      const HICON shown =
+          LiveIcon(record.bigIcon) != nullptr ? record.bigIcon : LiveIcon(record.smallIcon);
+      if (record.widget != nullptr)
+        record.widget->setWindowIcon(shown != nullptr ? shown->ToIcon() : QIcon());
       return reinterpret_cast<LRESULT>(previous);
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -280,7 +316,8 @@ BOOL EnableWindow(HWND window, BOOL enable) {
 
 BOOL IsWindowVisible(HWND window) {
   WindowRecord* record = LiveWindow(window);
-  return record != nullptr && record->widget != nullptr && record->widget->isVisible() ? TRUE : FALSE;
+  return record != nullptr && record->widget != nullptr && record->widget->isVisible() ? TRUE
+                                                                                       : FALSE;
 }
 
 BOOL SetWindowText(HWND window, LPCTSTR text) {
@@ -300,28 +337,39 @@ int GetWindowTextLength(HWND window) {
   return record == nullptr ? 0 : static_cast<int>(WindowText(*record).size());
 }
 
-BOOL SetDlgItemText(HWND dialog, int id, LPCTSTR text) { return SetWindowText(GetDlgItem(dialog, id), text); }
+BOOL SetDlgItemText(HWND dialog, int id, LPCTSTR text) {
+  return SetWindowText(GetDlgItem(dialog, id), text);
+}
 
 LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowRecord* record = LiveWindow(window);
   if (record == nullptr || record->widget == nullptr) return 0;
   switch (message) {
-    case WM_SETTEXT: return SetWindowText(window, reinterpret_cast<LPCTSTR>(lParam));
+    case WM_SETTEXT:
+      return SetWindowText(window, reinterpret_cast<LPCTSTR>(lParam));
     case WM_GETTEXT:
       return GetWindowText(window, reinterpret_cast<LPTSTR>(lParam), static_cast<int>(wParam));
-    case WM_GETTEXTLENGTH: return GetWindowTextLength(window);
-    default: break;
+    case WM_GETTEXTLENGTH:
+      return GetWindowTextLength(window);
+    default:
+      break;
   }
   switch (record->kind) {
-    case WindowKind::Dialog: return DialogMessage(*record, message, wParam, lParam);
-    case WindowKind::Edit: return EditMessage(*record, message, lParam);
-    case WindowKind::Static: return StaticMessage(*record, message, wParam, lParam);
-    case WindowKind::ListBox: return ListMessage(*record, message, wParam, lParam);
-    case WindowKind::ComboBox: return ComboMessage(*record, message, wParam, lParam);
+    case WindowKind::Dialog:
+      return DialogMessage(*record, message, wParam, lParam);
+    case WindowKind::Edit:
+      return EditMessage(*record, message, lParam);
+    case WindowKind::Static:
+      return StaticMessage(*record, message, wParam, lParam);
+    case WindowKind::ListBox:
+      return ListMessage(*record, message, wParam, lParam);
+    case WindowKind::ComboBox:
+      return ComboMessage(*record, message, wParam, lParam);
     case WindowKind::PushButton:
       if (message == BM_CLICK) static_cast<QAbstractButton*>(record->widget.data())->click();
       return 0;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -365,7 +413,8 @@ HDWP BeginDeferWindowPos(int count) {
   return handle;
 }
 
-HDWP DeferWindowPos(HDWP batch, HWND window, HWND /*insertAfter*/, int x, int y, int cx, int cy, UINT flags) {
+HDWP DeferWindowPos(HDWP batch, HWND window, HWND /*insertAfter*/, int x, int y, int cx, int cy,
+                    UINT flags) {
   if (!Batches().contains(batch) || LiveWindow(window) == nullptr) return nullptr;
   batch->moves.push_back(Move{window, x, y, cx, cy, flags});
   return batch;
@@ -380,7 +429,9 @@ BOOL EndDeferWindowPos(HDWP batch) {
   return TRUE;
 }
 
-HINSTANCE AfxGetResourceHandle() { return resourceHandle != nullptr ? resourceHandle : &ApplicationResources(); }
+HINSTANCE AfxGetResourceHandle() {
+  return resourceHandle != nullptr ? resourceHandle : &ApplicationResources();
+}
 
 HINSTANCE AfxGetInstanceHandle() { return AfxGetResourceHandle(); }
 

@@ -35,7 +35,9 @@ void CWnd::GetWindowText(CString& text) const {
   text.resize(static_cast<std::size_t>(copied));
 }
 
-int CWnd::GetWindowText(LPTSTR buffer, int maxCount) const { return ::GetWindowText(m_hWnd, buffer, maxCount); }
+int CWnd::GetWindowText(LPTSTR buffer, int maxCount) const {
+  return ::GetWindowText(m_hWnd, buffer, maxCount);
+}
 
 int CWnd::GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
 
@@ -50,6 +52,6 @@ LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
-  return reinterpret_cast<HICON>(
-      ::SendMessage(m_hWnd, WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+  return reinterpret_cast<HICON>(::SendMessage(m_hWnd, WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
+                                               reinterpret_cast<LPARAM>(icon)));
 }

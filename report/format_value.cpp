@@ -12,8 +12,8 @@ std::string FormatValue(double value) {
   if (std::isnan(value)) {
     end = std::copy_n("nan", 3, digits);
   } else {
-    end = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::fixed, 2)
-              .ptr;
+    end =
+        std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::fixed, 2).ptr;
   }
   const auto length = static_cast<std::size_t>(end - digits);
   std::string text(length < 6 ? 6 - length : 0, ' ');

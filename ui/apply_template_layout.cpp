@@ -21,8 +21,8 @@ class WindowLayoutTarget final : public TemplateLayoutTarget {
   bool MapToPixels(RECT& rect) override { return MapDialogRect(dialog_, &rect) != FALSE; }
   bool AddMove(WORD id, int x, int y, int width, int height) override {
     // A failed add leaves the batch valid, so the handle is kept as it is.
-    return DeferWindowPos(batch_, GetDlgItem(dialog_, id), nullptr, x, y, width, height, SWP_NOZORDER) !=
-           nullptr;
+    return DeferWindowPos(batch_, GetDlgItem(dialog_, id), nullptr, x, y, width, height,
+                          SWP_NOZORDER) != nullptr;
   }
   void RestoreContent(const TemplateItemHeader& item, const ResourceModule::Key& windowClass,
                       const ResourceModule::Key& text) override {

@@ -1,8 +1,8 @@
 #include "ui/field_text.h"
 
+#include <locale.h>
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace {

@@ -30,7 +30,8 @@ END_MESSAGE_MAP()
 COutputDlg::COutputDlg(CWnd* parent) : CDialog(IDD_OUTPUT, parent) {}
 
 void COutputDlg::CopyFigures(const ChamberDesign& design) {
-  for (std::size_t i = 0; i < kDimensions.size(); ++i) this->*kDimensions[i] = design.*kRecordDimensions[i];
+  for (std::size_t i = 0; i < kDimensions.size(); ++i)
+    this->*kDimensions[i] = design.*kRecordDimensions[i];
   tunedLength = design.tunedLength;
   exhaustInCylinder = design.exhaustInCylinder;
 }

@@ -64,7 +64,8 @@ bool LayOutItem(const TemplateItem& item, TemplateLayoutTarget& target, bool& ok
   // Edges as 32-bit sums, so that no 16-bit field can overflow them.
   RECT rect{header.x, header.y, LONG{header.x} + header.cx, LONG{header.y} + header.cy};
   if (!target.MapToPixels(rect)) return false;
-  if (!target.AddMove(header.id, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top)) {
+  if (!target.AddMove(header.id, rect.left, rect.top, rect.right - rect.left,
+                      rect.bottom - rect.top)) {
     ok = false;
   }
   target.RestoreContent(header, item.windowClass, item.text);

@@ -34,7 +34,8 @@ class TemplateLayoutTarget {
   // height in pixels. False when it cannot be added.
   virtual bool AddMove(WORD id, int x, int y, int width, int height) = 0;
   // Puts back what the control shows (text, picture, selection).
-  virtual void RestoreContent(const TemplateItemHeader& item, const ResourceModule::Key& windowClass,
+  virtual void RestoreContent(const TemplateItemHeader& item,
+                              const ResourceModule::Key& windowClass,
                               const ResourceModule::Key& text) = 0;
   // Applies every move of the batch together and ends it; false when that
   // fails. Called exactly once after a successful BeginBatch.

@@ -139,10 +139,16 @@ void CzelDlg::OnSave() {
 }
 
 void CzelDlg::OnChangeDisplacement() { StoreInput(displacementEdit, record_.displacement); }
-void CzelDlg::OnChangeExhaustDuration() { StoreInput(exhaustDurationEdit, record_.exhaustDuration); }
+void CzelDlg::OnChangeExhaustDuration() {
+  StoreInput(exhaustDurationEdit, record_.exhaustDuration);
+}
 void CzelDlg::OnChangePortWidth() { StoreInput(portWidthEdit, record_.portWidth); }
 void CzelDlg::OnChangePortHeight() { StoreInput(portHeightEdit, record_.portHeight); }
-void CzelDlg::OnChangeExhaustInCylinder() { StoreInput(exhaustInCylinderEdit, record_.exhaustInCylinder); }
+void CzelDlg::OnChangeExhaustInCylinder() {
+  StoreInput(exhaustInCylinderEdit, record_.exhaustInCylinder);
+}
 void CzelDlg::OnChangeRpm() { StoreInput(rpmEdit, record_.rpm); }
 void CzelDlg::OnChangePower() { StoreInput(powerEdit, record_.power); }
-void CzelDlg::OnChangeHornCoefficient() { StoreInput(hornCoefficientEdit, record_.hornCoefficient); }
+void CzelDlg::OnChangeHornCoefficient() {
+  StoreInput(hornCoefficientEdit, record_.hornCoefficient);
+}

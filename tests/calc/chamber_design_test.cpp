@@ -14,8 +14,8 @@ TEST(ChamberDesign, NewRecordHoldsTheDefaultsAndNoResults) {
   EXPECT_EQ(d.power, 27.0);
   EXPECT_EQ(d.rpm, 9800.0);
   EXPECT_EQ(d.hornCoefficient, 1.6);
-  for (double result : {d.bmep, d.waveSpeed, d.D0, d.D1, d.D2, d.D3, d.D4, d.D5, d.D6, d.D7,
-                        d.L01, d.L12, d.L23, d.L34, d.L45, d.L56, d.L67, d.tunedLength}) {
+  for (double result : {d.bmep, d.waveSpeed, d.D0, d.D1, d.D2, d.D3, d.D4, d.D5, d.D6, d.D7, d.L01,
+                        d.L12, d.L23, d.L34, d.L45, d.L56, d.L67, d.tunedLength}) {
     EXPECT_EQ(result, 0.0);
   }
   EXPECT_EQ(d.computed, 0);

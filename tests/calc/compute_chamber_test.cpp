@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstring>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -13,7 +13,8 @@ namespace {
 std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 
 // Compares bit patterns so that a difference in the last place shows.
-#define EXPECT_BITS(actual, expected) EXPECT_EQ(Bits(actual), Bits(expected)) << #actual << " = " << (actual)
+#define EXPECT_BITS(actual, expected) \
+  EXPECT_EQ(Bits(actual), Bits(expected)) << #actual << " = " << (actual)
 
 ChamberDesign Computed(void (*change)(ChamberDesign&) = nullptr) {
   ChamberDesign d;

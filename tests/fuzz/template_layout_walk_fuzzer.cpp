@@ -74,7 +74,8 @@ class FuzzTarget final : public TemplateLayoutTarget {
     }
     return true;
   }
-  void RestoreContent(const TemplateItemHeader& item, const ResourceModule::Key&, const ResourceModule::Key&) override {
+  void RestoreContent(const TemplateItemHeader& item, const ResourceModule::Key&,
+                      const ResourceModule::Key&) override {
     Require(found_ && item.id == current_, "restoration of a control not found");
     found_ = false;
     if (item.id == 0xFFFF) ++shared_;
@@ -114,7 +115,8 @@ class FuzzTarget final : public TemplateLayoutTarget {
 
 // The dialog layer's reader and the walk must agree on a dialog where
 // nothing fails.
-void CompareWithTemplateReader(std::span<const std::uint8_t> bytes, const FuzzTarget& target, bool result) {
+void CompareWithTemplateReader(std::span<const std::uint8_t> bytes, const FuzzTarget& target,
+                               bool result) {
   const auto dialog = ParseDialogTemplate(bytes);
   if (!dialog) {
     Require(!result, "true for a template that the dialog layer cannot read");
@@ -129,7 +131,8 @@ void CompareWithTemplateReader(std::span<const std::uint8_t> bytes, const FuzzTa
     const int left = item.x * 3 / 2;
     const int top = item.y * 2;
     Require(move.x == left && move.y == top, "item moved to the wrong place");
-    Require(move.width == (item.x + item.cx) * 3 / 2 - left && move.height == (item.y + item.cy) * 2 - top,
+    Require(move.width == (item.x + item.cx) * 3 / 2 - left &&
+                move.height == (item.y + item.cy) * 2 - top,
             "item sized wrongly");
     if (item.id == 0xFFFF) ++shared;
   }

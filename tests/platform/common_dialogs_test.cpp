@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,6 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "platform/framework.h"
 #include "tests/support/modal_answers.h"
@@ -64,7 +64,8 @@ TEST_F(SaveDialog, NameWithoutExtensionGetsTxtAndAnExistingFileIsChosenWithoutQu
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.close();
   const QString typed = folder.filePath("report");
-  answers.Expect<QFileDialog>([typed](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, typed); });
+  answers.Expect<QFileDialog>(
+      [typed](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, typed); });
   answers.Expect<QFileDialog>([existing](QFileDialog* dialog) {
     EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(), "");
     TypeFileNameAndAccept(dialog, existing);
@@ -91,7 +92,8 @@ TEST_F(SaveDialog, WholeTypedPathComesBackAsTyped) {
                         {"sub/../other.txt", "other.txt"}};
   for (const Case& c : cases) {
     const QString typed = folder.path() + "/" + c.typed;
-    answers.Expect<QFileDialog>([typed](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, typed); });
+    answers.Expect<QFileDialog>(
+        [typed](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, typed); });
     CFileDialog dialog = MakeDialog();
     ASSERT_EQ(dialog.DoModal(), IDOK) << c.typed;
     EXPECT_EQ(QString::fromStdU16String(dialog.GetPathName()), folder.path() + "/" + c.chosen);
@@ -105,7 +107,8 @@ TEST_F(SaveDialog, WritesNoSettingsFile) {
     return QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
   };
   const QStringList before = entries();
-  answers.Expect<QFileDialog>([this](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, folder.filePath("a")); });
+  answers.Expect<QFileDialog>(
+      [this](QFileDialog* dialog) { TypeFileNameAndAccept(dialog, folder.filePath("a")); });
   CFileDialog dialog = MakeDialog();
   dialog.DoModal();
   CWinApp app;

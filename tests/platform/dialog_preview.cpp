@@ -20,7 +20,8 @@ class CPreviewDlg : public CDialog {
     CDialog::OnInitDialog();
     for (int id = 1001; id <= 1025; ++id) {
       HWND item = ::GetDlgItem(m_hWnd, id);
-      if (WindowRecord* record = LiveWindow(item); record != nullptr && record->kind == WindowKind::Edit) {
+      if (WindowRecord* record = LiveWindow(item);
+          record != nullptr && record->kind == WindowKind::Edit) {
         ::SetWindowText(item, u"9800.00");
       }
     }

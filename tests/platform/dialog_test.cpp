@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -7,7 +8,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/framework.h"
 #include "tests/platform/probe_dialog.h"
@@ -64,7 +64,8 @@ TEST_P(EditGetLine, CopiesAtMostTheRoomWithoutTerminator) {
   dialog.onInit = [&](CProbeDlg& self) {
     self.valueEdit.SetWindowText(c.text);
     buffer[0] = static_cast<char16_t>(c.room);
-    copied = static_cast<int>(self.valueEdit.SendMessage(EM_GETLINE, 0, reinterpret_cast<LPARAM>(buffer.data())));
+    copied = static_cast<int>(
+        self.valueEdit.SendMessage(EM_GETLINE, 0, reinterpret_cast<LPARAM>(buffer.data())));
     length = self.valueEdit.LineLength();
     self.EndDialog(IDOK);
   };
@@ -111,7 +112,8 @@ TEST(DialogItems, ControlsSitAtTheirTemplateRectanglesWithTheirStyles) {
     ASSERT_TRUE(MapDialogRect(self.m_hWnd, &rect));
     auto* edit = ControlWidget<QLineEdit>(self.m_hWnd, 1001);
     ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(edit->geometry(), QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+    EXPECT_EQ(edit->geometry(),
+              QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
     EXPECT_TRUE(edit->alignment() & Qt::AlignRight);
     EXPECT_TRUE(edit->hasFrame());
     EXPECT_FALSE(edit->isReadOnly());
@@ -119,8 +121,10 @@ TEST(DialogItems, ControlsSitAtTheirTemplateRectanglesWithTheirStyles) {
     EXPECT_TRUE(ControlWidget<QPushButton>(self.m_hWnd, IDOK)->isDefault());
     EXPECT_FALSE(ControlWidget<QPushButton>(self.m_hWnd, IDCANCEL)->isDefault());
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(self.m_hWnd, 1030)));
-    EXPECT_FALSE(ControlWidget<QLabel>(self.m_hWnd, 1031)->isVisibleTo(WidgetForWindow(self.m_hWnd)));
-    EXPECT_EQ(ControlWidget<QLabel>(self.m_hWnd, 1031)->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+    EXPECT_FALSE(
+        ControlWidget<QLabel>(self.m_hWnd, 1031)->isVisibleTo(WidgetForWindow(self.m_hWnd)));
+    EXPECT_EQ(ControlWidget<QLabel>(self.m_hWnd, 1031)->alignment(),
+              Qt::AlignHCenter | Qt::AlignTop);
     EXPECT_FALSE(ControlWidget<QLabel>(self.m_hWnd, 1013)->pixmap().isNull());
     EXPECT_EQ(ControlWidget<QLabel>(self.m_hWnd, 1013)->pixmap().size(), QSize(32, 32));
     EXPECT_NE(ControlWidget<QListWidget>(self.m_hWnd, 1020), nullptr);
@@ -189,18 +193,23 @@ INSTANTIATE_TEST_SUITE_P(
     Ways, DialogEnding,
     ::testing::Values(
         CloseCase{"TitleBarCloseActsAsOk", [](QDialog* w, CProbeDlg&) { w->close(); }, IDOK, 1},
-        CloseCase{"EscapeIsCancel", [](QDialog* w, CProbeDlg&) { QTest::keyClick(w, Qt::Key_Escape); }, IDCANCEL, 0},
+        CloseCase{"EscapeIsCancel",
+                  [](QDialog* w, CProbeDlg&) { QTest::keyClick(w, Qt::Key_Escape); }, IDCANCEL, 0},
         CloseCase{"EnterPressesTheDefaultButton",
                   [](QDialog*, CProbeDlg& d) {
                     QTest::keyClick(ControlWidget(d.m_hWnd, 1001), Qt::Key_Return);
                   },
                   IDOK, 1},
-        CloseCase{"OkButton", [](QDialog*, CProbeDlg& d) { ControlWidget<QPushButton>(d.m_hWnd, IDOK)->click(); },
-                  IDOK, 1},
-        CloseCase{"CancelButton",
-                  [](QDialog*, CProbeDlg& d) { ControlWidget<QPushButton>(d.m_hWnd, IDCANCEL)->click(); }, IDCANCEL,
-                  0},
-        CloseCase{"CloseMessage", [](QDialog*, CProbeDlg& d) { d.SendMessage(WM_CLOSE); }, IDOK, 1}),
+        CloseCase{
+            "OkButton",
+            [](QDialog*, CProbeDlg& d) { ControlWidget<QPushButton>(d.m_hWnd, IDOK)->click(); },
+            IDOK, 1},
+        CloseCase{
+            "CancelButton",
+            [](QDialog*, CProbeDlg& d) { ControlWidget<QPushButton>(d.m_hWnd, IDCANCEL)->click(); },
+            IDCANCEL, 0},
+        CloseCase{"CloseMessage", [](QDialog*, CProbeDlg& d) { d.SendMessage(WM_CLOSE); }, IDOK,
+                  1}),
     [](const auto& row) { return row.param.name; });
 
 TEST(DialogOk, DefaultOkExchangesDataInTheSavingDirectionAfterTheInitialLoad) {

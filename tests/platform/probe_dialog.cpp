@@ -7,8 +7,9 @@ namespace {
 
 using Key = ResourceModule::Key;
 
-DialogItemTemplate Item(std::uint16_t windowClass, std::uint16_t id, std::u16string text, std::uint32_t style,
-                        std::int16_t x, std::int16_t y, std::int16_t cx, std::int16_t cy) {
+DialogItemTemplate Item(std::uint16_t windowClass, std::uint16_t id, std::u16string text,
+                        std::uint32_t style, std::int16_t x, std::int16_t y, std::int16_t cx,
+                        std::int16_t cy) {
   DialogItemTemplate item;
   item.style = WS_CHILD | style;
   item.x = x;
@@ -60,7 +61,8 @@ DialogTemplate SingleSharedId() {
 
 ResourceModule MakeProbeModule() {
   ResourceModule module;
-  module.Add(Key{std::uint16_t{5}}, Key{std::uint16_t{kProbeTemplate}}, WriteDialogTemplate(Probe()));
+  module.Add(Key{std::uint16_t{5}}, Key{std::uint16_t{kProbeTemplate}},
+             WriteDialogTemplate(Probe()));
   module.Add(Key{std::uint16_t{5}}, Key{std::uint16_t{kSingleSharedIdTemplate}},
              WriteDialogTemplate(SingleSharedId()));
   std::vector<std::uint8_t> cut = WriteDialogTemplate(Probe());

@@ -25,11 +25,11 @@ class CProbeDlg : public CDialog {
  public:
   explicit CProbeDlg(UINT templateId = kProbeTemplate, CWnd* parent = nullptr);
 
-  CEdit valueEdit;                        // bound to 1001
-  std::vector<std::u16string> changes;    // the edit's text at each EN_CHANGE of 1001
-  std::vector<std::pair<int, int>> sizes; // each WM_SIZE
-  std::vector<bool> sizeSawControls;      // whether control 1001 existed at each WM_SIZE
-  std::vector<BOOL> exchanges;            // direction of each data exchange
+  CEdit valueEdit;                           // bound to 1001
+  std::vector<std::u16string> changes;       // the edit's text at each EN_CHANGE of 1001
+  std::vector<std::pair<int, int>> sizes;    // each WM_SIZE
+  std::vector<bool> sizeSawControls;         // whether control 1001 existed at each WM_SIZE
+  std::vector<BOOL> exchanges;               // direction of each data exchange
   std::function<void(CProbeDlg&)> onInit;    // runs at the end of OnInitDialog
   std::function<void(CProbeDlg&)> onNested;  // runs on a click of button 1000
   int okCount = 0;

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 #include "platform/framework.h"
 #include "platform/resource_module.h"
@@ -19,7 +19,8 @@ ResourceModule WithTruncated(std::uint16_t type, std::uint16_t name, std::size_t
   ResourceModule module;
   for (const ResourceModule::Entry& entry : ApplicationResources().entries()) {
     std::vector<std::uint8_t> data = entry.data;
-    if (entry.type == Key{type} && entry.name == Key{name}) data.resize(std::min(keep, data.size()));
+    if (entry.type == Key{type} && entry.name == Key{name})
+      data.resize(std::min(keep, data.size()));
     module.Add(entry.type, entry.name, std::move(data), entry.language);
   }
   return module;
@@ -29,7 +30,8 @@ TEST(ResourceLookup, FindsLoadsAndSizesByTypeAndNumber) {
   HMODULE module = &ProbeModule();
   HRSRC found = FindResource(module, MAKEINTRESOURCE(kProbeTemplate), RT_DIALOG);
   ASSERT_NE(found, nullptr);
-  const auto expected = ProbeModule().Find(Key{std::uint16_t{5}}, Key{std::uint16_t{kProbeTemplate}});
+  const auto expected =
+      ProbeModule().Find(Key{std::uint16_t{5}}, Key{std::uint16_t{kProbeTemplate}});
   EXPECT_EQ(LockResource(LoadResource(module, found)), expected->data());
   EXPECT_EQ(SizeofResource(module, found), expected->size());
   EXPECT_EQ(FindResource(module, MAKEINTRESOURCE(4711), RT_DIALOG), nullptr);
@@ -89,13 +91,16 @@ TEST(StaticImages, SetImageAnswersThePreviousAndGetImageTheCurrent) {
   CProbeDlg dialog;
   dialog.onInit = [](CProbeDlg& self) {
     HWND picture = GetDlgItem(self.m_hWnd, 1013);
-    const auto original = reinterpret_cast<HBITMAP>(SendMessage(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const auto original =
+        reinterpret_cast<HBITMAP>(SendMessage(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
     EXPECT_NE(original, nullptr);
     HBITMAP fresh = LoadBitmap(&ProbeModule(), MAKEINTRESOURCE(134));
-    const LRESULT previous = SendMessage(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fresh));
+    const LRESULT previous =
+        SendMessage(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fresh));
     EXPECT_EQ(reinterpret_cast<HBITMAP>(previous), original);
     EXPECT_TRUE(DeleteObject(original));
-    EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessage(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)), fresh);
+    EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessage(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+              fresh);
     EXPECT_EQ(ControlWidget<QLabel>(self.m_hWnd, 1013)->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(SendMessage(picture, STM_GETIMAGE, IMAGE_ICON, 0), 0);
     self.EndDialog(IDOK);

@@ -1,10 +1,10 @@
 #include "tests/support/modal_answers.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -33,7 +33,8 @@ struct ModalAnswers::Pending {
   QElapsedTimer waiting;
 };
 
-ModalAnswers::ModalAnswers(int timeLimitMs) : timeLimitMs_(timeLimitMs), alive_(std::make_shared<bool>(true)) {}
+ModalAnswers::ModalAnswers(int timeLimitMs)
+    : timeLimitMs_(timeLimitMs), alive_(std::make_shared<bool>(true)) {}
 
 ModalAnswers::~ModalAnswers() {
   *alive_ = false;

@@ -2,8 +2,8 @@
 // the offscreen platform (unless the environment picks another, e.g. a
 // display for looking at the dialogs), then every test.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

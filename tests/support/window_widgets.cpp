@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
 
 #include "platform/window_functions.h"
@@ -15,7 +15,9 @@ QWidget* WidgetForWindow(HWND window) {
   return record != nullptr ? record->widget.data() : nullptr;
 }
 
-QWidget* ControlWidgetUntyped(HWND dialog, int id) { return WidgetForWindow(GetDlgItem(dialog, id)); }
+QWidget* ControlWidgetUntyped(HWND dialog, int id) {
+  return WidgetForWindow(GetDlgItem(dialog, id));
+}
 
 void TypeFileNameAndAccept(QFileDialog* dialog, const QString& name) {
   auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -3,10 +3,10 @@
 
 #include "ui/apply_template_layout.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
@@ -50,7 +50,8 @@ HICON Icon(HWND dialog) {
 }
 
 HBITMAP Bitmap(HWND dialog) {
-  return reinterpret_cast<HBITMAP>(SendDlgItemMessage(dialog, kBitmap, STM_GETIMAGE, IMAGE_BITMAP, 0));
+  return reinterpret_cast<HBITMAP>(
+      SendDlgItemMessage(dialog, kBitmap, STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
 bool ShowsPicture(HWND dialog, WORD id) {
@@ -65,7 +66,8 @@ TEST(ApplyTemplateLayout, FourthOfSixMissingMovesAndRestoresTheFirstThreeOnly) {
     const HICON icon = Icon(dialog);
     const HBITMAP bitmap = Bitmap(dialog);
     EXPECT_FALSE(ApplyTemplateLayout(&module, dialog, kLayout));
-    for (WORD id : {kGo, kLabel, kIcon}) EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
+    for (WORD id : {kGo, kLabel, kIcon})
+      EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
     for (WORD id : {kEdit, kList, kCombo, kOther, kBitmap, kShared}) {
       EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, StartRect(id))) << id;
     }
@@ -86,7 +88,8 @@ TEST(ApplyTemplateLayout, EveryControlFoundAndOneSharedIdGivesTrue) {
     QTest::keyClicks(ControlWidget<QLineEdit>(dialog, kEdit), "42");
     const QRect frame = WidgetForWindow(dialog)->geometry();
     EXPECT_TRUE(ApplyTemplateLayout(&module, dialog, kLayout));
-    for (WORD id : kAllControls) EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
+    for (WORD id : kAllControls)
+      EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
     EXPECT_EQ(Text(dialog, kGo), u"Go");
     EXPECT_EQ(Text(dialog, kLabel), u"Label");
     EXPECT_EQ(Text(dialog, kOther), u"Other");
@@ -101,8 +104,9 @@ TEST(ApplyTemplateLayout, EveryControlFoundAndOneSharedIdGivesTrue) {
 TEST(ApplyTemplateLayout, TwoSharedIdsGiveFalseAfterDoingEverything) {
   DialogItemTemplate second = TestItem(kShared, {70, 120, 60, 8});
   second.text = Key{u"Second"};
-  const ResourceModule module = ModuleWithLayout(
-      {TestItem(kGo, MovedRect(kGo)), TestItem(kShared, MovedRect(kShared)), TestItem(kLabel, MovedRect(kLabel)), second});
+  const ResourceModule module =
+      ModuleWithLayout({TestItem(kGo, MovedRect(kGo)), TestItem(kShared, MovedRect(kShared)),
+                        TestItem(kLabel, MovedRect(kLabel)), second});
   WithTestDialog(module, [&](HWND dialog) {
     Scribble(dialog);
     EXPECT_FALSE(ApplyTemplateLayout(&module, dialog, kLayout));
@@ -117,7 +121,7 @@ TEST(ApplyTemplateLayout, TwoSharedIdsGiveFalseAfterDoingEverything) {
 
 struct SelectionCase {
   const char* name;
-  int list;   // selected entry, -1 for none
+  int list;  // selected entry, -1 for none
   int combo;
   friend void PrintTo(const SelectionCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -203,7 +207,8 @@ TEST(ApplyTemplateLayout, MovesButDoesNotRestoreOtherClassesAndStyles) {
     EXPECT_EQ(Text(dialog, kLabel), u"scribbled");
     EXPECT_EQ(Text(dialog, kEdit), u"typed");
     EXPECT_EQ(Text(dialog, kOther), u"scribbled");
-    for (WORD id : {kLabel, kEdit, kOther}) EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
+    for (WORD id : {kLabel, kEdit, kOther})
+      EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
   });
 }
 
@@ -215,7 +220,8 @@ TEST(ApplyTemplateLayout, NoTemplateOrNoDialogChangesNothing) {
     EXPECT_FALSE(ApplyTemplateLayout(nullptr, dialog, kLayout));
     EXPECT_FALSE(ApplyTemplateLayout(&module, nullptr, kLayout));
     EXPECT_FALSE(ApplyTemplateLayout(&module, GetDlgItem(dialog, kGo), kLayout));
-    for (WORD id : kAllControls) EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, StartRect(id))) << id;
+    for (WORD id : kAllControls)
+      EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, StartRect(id))) << id;
     EXPECT_EQ(Text(dialog, kGo), u"scribbled");
   });
 }

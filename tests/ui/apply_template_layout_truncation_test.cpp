@@ -38,8 +38,8 @@ std::size_t FieldSize(const Key& key) {
 // boundary and takes 18 bytes, its class and text and the 2-byte size of
 // its (here empty) creation data.
 std::vector<std::size_t> ItemEnds(const DialogTemplate& dialog) {
-  std::size_t offset = 18 + FieldSize(dialog.menu) + FieldSize(dialog.windowClass) + FieldSize(Key{dialog.title}) +
-                       2 + FieldSize(Key{dialog.faceName});
+  std::size_t offset = 18 + FieldSize(dialog.menu) + FieldSize(dialog.windowClass) +
+                       FieldSize(Key{dialog.title}) + 2 + FieldSize(Key{dialog.faceName});
   std::vector<std::size_t> ends;
   for (const DialogItemTemplate& item : dialog.items) {
     offset = (offset + 3) / 4 * 4 + 18 + FieldSize(item.windowClass) + FieldSize(item.text) + 2;
@@ -58,14 +58,16 @@ TEST(ApplyTemplateLayoutTruncated, EveryLengthGivesFalseAndMovesOnlyTheWholeItem
     // Exactly that many bytes in their own allocation, so that a sanitizer
     // catches a read past them.
     const ResourceModule module = RelayoutModule(
-        {{kLayout, std::vector<std::uint8_t>(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length))}});
+        {{kLayout, std::vector<std::uint8_t>(full.begin(),
+                                             full.begin() + static_cast<std::ptrdiff_t>(length))}});
     WithTestDialog(module, [&](HWND dialog) {
       SetDlgItemText(dialog, kGo, u"scribbled");
       EXPECT_FALSE(ApplyTemplateLayout(&module, dialog, kLayout));
       for (std::size_t i = 0; i < layout.items.size(); ++i) {
         const WORD id = layout.items[i].id;
         const bool whole = ends[i] <= length;
-        EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, whole ? MovedRect(id) : StartRect(id))) << id;
+        EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, whole ? MovedRect(id) : StartRect(id)))
+            << id;
       }
       EXPECT_EQ(GetWindowTextLength(GetDlgItem(dialog, kGo)), ends[0] <= length ? 2 : 9);
     });
@@ -76,7 +78,8 @@ TEST(ApplyTemplateLayoutTruncated, TheWholeTemplateGivesTrue) {
   const ResourceModule module = RelayoutModule({{kLayout, WriteDialogTemplate(FullLayout())}});
   WithTestDialog(module, [&](HWND dialog) {
     EXPECT_TRUE(ApplyTemplateLayout(&module, dialog, kLayout));
-    for (WORD id : kAllControls) EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
+    for (WORD id : kAllControls)
+      EXPECT_EQ(ControlRect(dialog, id), PixelRect(dialog, MovedRect(id))) << id;
   });
 }
 

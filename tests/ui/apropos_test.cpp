@@ -44,8 +44,9 @@ TEST_P(AboutBoxTest, LeavesTheFormExactlyAsItWas) {
       const FormState before = State();
       answers_.Expect<QDialog>([](QDialog* about) {
         EXPECT_EQ(about->windowTitle(), "A Propos Tubrix");
-        EXPECT_EQ(LabelTexts(about), (QStringList{"Tubrix\n\nFor windows Mobile\nVersion 1.2",
-                                                  "Tubrix project\n2009\nhttps://tubrix.example.org"}));
+        EXPECT_EQ(LabelTexts(about),
+                  (QStringList{"Tubrix\n\nFor windows Mobile\nVersion 1.2",
+                               "Tubrix project\n2009\nhttps://tubrix.example.org"}));
         GetParam().close(about);
       });
       ExpectNoMessageBox([&] { Click(IDC_APROPOS); });

@@ -15,13 +15,31 @@
 namespace {
 
 constexpr std::array<double ChamberDesign::*, 26> kFigures{
-    &ChamberDesign::displacement, &ChamberDesign::exhaustDuration, &ChamberDesign::portHeight,
-    &ChamberDesign::portWidth,    &ChamberDesign::exhaustInCylinder, &ChamberDesign::power,
-    &ChamberDesign::rpm,          &ChamberDesign::hornCoefficient,   &ChamberDesign::bmep,
-    &ChamberDesign::waveSpeed,    &ChamberDesign::D0,  &ChamberDesign::D1,  &ChamberDesign::D2,
-    &ChamberDesign::D3,  &ChamberDesign::D4,  &ChamberDesign::D5,  &ChamberDesign::D6,
-    &ChamberDesign::D7,  &ChamberDesign::L01, &ChamberDesign::L12, &ChamberDesign::L23,
-    &ChamberDesign::L34, &ChamberDesign::L45, &ChamberDesign::L56, &ChamberDesign::L67,
+    &ChamberDesign::displacement,
+    &ChamberDesign::exhaustDuration,
+    &ChamberDesign::portHeight,
+    &ChamberDesign::portWidth,
+    &ChamberDesign::exhaustInCylinder,
+    &ChamberDesign::power,
+    &ChamberDesign::rpm,
+    &ChamberDesign::hornCoefficient,
+    &ChamberDesign::bmep,
+    &ChamberDesign::waveSpeed,
+    &ChamberDesign::D0,
+    &ChamberDesign::D1,
+    &ChamberDesign::D2,
+    &ChamberDesign::D3,
+    &ChamberDesign::D4,
+    &ChamberDesign::D5,
+    &ChamberDesign::D6,
+    &ChamberDesign::D7,
+    &ChamberDesign::L01,
+    &ChamberDesign::L12,
+    &ChamberDesign::L23,
+    &ChamberDesign::L34,
+    &ChamberDesign::L45,
+    &ChamberDesign::L56,
+    &ChamberDesign::L67,
     &ChamberDesign::tunedLength,
 };
 
@@ -29,7 +47,8 @@ constexpr std::array<double ChamberDesign::*, 26> kFigures{
 
 std::vector<std::uint64_t> FigureBits(const ChamberDesign& design) {
   std::vector<std::uint64_t> bits;
-  for (double ChamberDesign::*figure : kFigures) bits.push_back(std::bit_cast<std::uint64_t>(design.*figure));
+  for (double ChamberDesign::*figure : kFigures)
+    bits.push_back(std::bit_cast<std::uint64_t>(design.*figure));
   return bits;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,7 +9,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "calc/chamber_design.h"
@@ -27,7 +27,7 @@ struct CaseName {
 inline const QString kProgramName = QStringLiteral("form_dialogs_test");
 
 // The texts the form's edits 1001..1008 show at start, top to bottom.
-inline const QStringList kDefaultTexts = {"124.90", "180.80", " 35.00", " 25.00",
+inline const QStringList kDefaultTexts = {"124.90", "180.80",  " 35.00", " 25.00",
                                           " 52.00", "9800.00", " 27.00", "  1.60"};
 
 // Every figure of a ChamberDesign, inputs and results, by its bits.

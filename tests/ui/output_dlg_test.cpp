@@ -104,7 +104,8 @@ TEST_P(LeavingResultsTest, OnlyOkEnablesSave) {
   });
 }
 
-INSTANTIATE_TEST_SUITE_P(ShowCommand, LeavingResultsTest, ::testing::ValuesIn(kLeavingCases), CaseName());
+INSTANTIATE_TEST_SUITE_P(ShowCommand, LeavingResultsTest, ::testing::ValuesIn(kLeavingCases),
+                         CaseName());
 
 TEST_F(ShowCommandTest, CancelAfterAnEarlierOkKeepsSaveEnabled) {
   RunForm([&] {

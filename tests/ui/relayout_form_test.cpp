@@ -5,14 +5,14 @@
 // changes nothing. Neither touches what the edits hold, which commands are
 // enabled, or the record.
 
+#include <gtest/gtest.h>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <bit>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <string>
@@ -53,7 +53,8 @@ struct ControlState {
   bool operator==(const ControlState&) const = default;
   friend std::ostream& operator<<(std::ostream& out, const ControlState& s) {
     return out << s.geometry.x() << "," << s.geometry.y() << " " << s.geometry.width() << "x"
-               << s.geometry.height() << " '" << s.text.toStdString() << "' " << (s.enabled ? "on" : "off");
+               << s.geometry.height() << " '" << s.text.toStdString() << "' "
+               << (s.enabled ? "on" : "off");
   }
 };
 
@@ -93,9 +94,32 @@ void MoveEveryControlAside(HWND form) {
 
 std::vector<std::uint64_t> RecordBits(const ChamberDesign& d) {
   std::vector<std::uint64_t> bits;
-  for (double figure : {d.displacement, d.exhaustDuration, d.portHeight, d.portWidth, d.exhaustInCylinder, d.power,
-                        d.rpm, d.hornCoefficient, d.bmep, d.waveSpeed, d.D0, d.D1, d.D2, d.D3, d.D4, d.D5, d.D6,
-                        d.D7, d.L01, d.L12, d.L23, d.L34, d.L45, d.L56, d.L67, d.tunedLength}) {
+  for (double figure : {d.displacement,
+                        d.exhaustDuration,
+                        d.portHeight,
+                        d.portWidth,
+                        d.exhaustInCylinder,
+                        d.power,
+                        d.rpm,
+                        d.hornCoefficient,
+                        d.bmep,
+                        d.waveSpeed,
+                        d.D0,
+                        d.D1,
+                        d.D2,
+                        d.D3,
+                        d.D4,
+                        d.D5,
+                        d.D6,
+                        d.D7,
+                        d.L01,
+                        d.L12,
+                        d.L23,
+                        d.L34,
+                        d.L45,
+                        d.L56,
+                        d.L67,
+                        d.tunedLength}) {
     bits.push_back(std::bit_cast<std::uint64_t>(figure));
   }
   bits.push_back(static_cast<std::uint64_t>(d.computed));
@@ -156,7 +180,8 @@ TEST_P(RelayoutOnScreen, MovesOnlyAboutAndTheEditsAndOnlyOnAPortraitScreen) {
 
     std::vector<ControlState> expected = before;
     if (c.portrait) {
-      for (const auto& [id, rect] : kPortraitRects) StateOf(expected, form, id).geometry = PixelRect(form, rect);
+      for (const auto& [id, rect] : kPortraitRects)
+        StateOf(expected, form, id).geometry = PixelRect(form, rect);
       StateOf(expected, form, 1000).text = "A propos";
     }
     EXPECT_EQ(Controls(form), expected);

@@ -21,13 +21,21 @@ struct Control {
 
 const std::map<WORD, Control>& Controls() {
   static const std::map<WORD, Control> controls = {
-      {kGo, {kButtonClass, BS_PUSHBUTTON | WS_TABSTOP, Key{u"Go"}, {4, 4, 30, 12}, {10, 90, 40, 14}}},
+      {kGo,
+       {kButtonClass, BS_PUSHBUTTON | WS_TABSTOP, Key{u"Go"}, {4, 4, 30, 12}, {10, 90, 40, 14}}},
       {kLabel, {kStaticClass, SS_LEFT, Key{u"Label"}, {4, 20, 30, 8}, {60, 90, 36, 10}}},
-      {kEdit, {kEditClass, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, Key{u""}, {40, 4, 30, 12}, {10, 110, 44, 12}}},
+      {kEdit,
+       {kEditClass,
+        WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP,
+        Key{u""},
+        {40, 4, 30, 12},
+        {10, 110, 44, 12}}},
       {kList, {kListBoxClass, WS_BORDER, Key{u""}, {4, 30, 40, 30}, {110, 4, 40, 36}}},
       {kCombo, {kComboBoxClass, CBS_DROPDOWNLIST, Key{u""}, {50, 30, 40, 40}, {110, 44, 44, 40}}},
-      {kIcon, {kStaticClass, SS_ICON, Key{std::uint16_t{128}}, {100, 4, 20, 20}, {130, 90, 20, 20}}},
-      {kBitmap, {kStaticClass, SS_BITMAP, Key{std::uint16_t{134}}, {100, 30, 21, 20}, {130, 110, 21, 20}}},
+      {kIcon,
+       {kStaticClass, SS_ICON, Key{std::uint16_t{128}}, {100, 4, 20, 20}, {130, 90, 20, 20}}},
+      {kBitmap,
+       {kStaticClass, SS_BITMAP, Key{std::uint16_t{134}}, {100, 30, 21, 20}, {130, 110, 21, 20}}},
       {kOther, {kButtonClass, BS_PUSHBUTTON, Key{u"Other"}, {4, 70, 30, 12}, {60, 110, 34, 14}}},
       {kShared, {kStaticClass, SS_LEFT, Key{u"Shared"}, {40, 70, 30, 8}, {4, 130, 50, 8}}},
       {kMissing, {kStaticClass, SS_LEFT, Key{u"Nowhere"}, {0, 0, 0, 0}, {1, 1, 10, 10}}},
@@ -87,12 +95,15 @@ DialogTemplate TestTemplate(std::vector<DialogItemTemplate> items) {
   return dialog;
 }
 
-ResourceModule RelayoutModule(const std::vector<std::pair<UINT, std::vector<std::uint8_t>>>& extra) {
+ResourceModule RelayoutModule(
+    const std::vector<std::pair<UINT, std::vector<std::uint8_t>>>& extra) {
   ResourceModule module;
-  for (const auto& [number, bytes] : extra) module.Add(Key{std::uint16_t{5}}, Key{static_cast<std::uint16_t>(number)}, bytes);
+  for (const auto& [number, bytes] : extra)
+    module.Add(Key{std::uint16_t{5}}, Key{static_cast<std::uint16_t>(number)}, bytes);
   std::vector<DialogItemTemplate> items;
   for (WORD id : kAllControls) items.push_back(TestItem(id, StartRect(id)));
-  module.Add(Key{std::uint16_t{5}}, Key{std::uint16_t{kTestDialog}}, WriteDialogTemplate(TestTemplate(items)));
+  module.Add(Key{std::uint16_t{5}}, Key{std::uint16_t{kTestDialog}},
+             WriteDialogTemplate(TestTemplate(items)));
   for (const ResourceModule::Entry& entry : ApplicationResources().entries()) {
     const auto* type = std::get_if<std::uint16_t>(&entry.type);
     if (type != nullptr && (*type == 2 || *type == 3 || *type == 14)) {

@@ -55,7 +55,8 @@ DialogTemplate TestTemplate(std::vector<DialogItemTemplate> items);
 
 // The test dialog's template and the program's pictures (icon 128, bitmap
 // 134), plus each of `extra` as template number first.
-ResourceModule RelayoutModule(const std::vector<std::pair<UINT, std::vector<std::uint8_t>>>& extra = {});
+ResourceModule RelayoutModule(
+    const std::vector<std::pair<UINT, std::vector<std::uint8_t>>>& extra = {});
 
 // Brings up a dialog on template kTestDialog of `module` and runs `body`
 // with its window while it is up.

@@ -35,8 +35,8 @@ class RecordingTarget : public TemplateLayoutTarget {
   std::set<WORD> controls;
   bool batchFails = false;
   bool applyFails = false;
-  WORD unmappable = 0;     // MapToPixels fails for this control (0: none)
-  WORD unmovable = 0;      // AddMove fails for this control (0: none)
+  WORD unmappable = 0;  // MapToPixels fails for this control (0: none)
+  WORD unmovable = 0;   // AddMove fails for this control (0: none)
   std::vector<std::string> steps;
 
   bool BeginBatch(int count) override {
@@ -53,13 +53,14 @@ class RecordingTarget : public TemplateLayoutTarget {
     return true;
   }
   bool AddMove(WORD id, int x, int y, int width, int height) override {
-    steps.push_back("move " + std::to_string(id) + " " + std::to_string(x) + "," + std::to_string(y) + " " +
-                    std::to_string(width) + "x" + std::to_string(height));
+    steps.push_back("move " + std::to_string(id) + " " + std::to_string(x) + "," +
+                    std::to_string(y) + " " + std::to_string(width) + "x" + std::to_string(height));
     return id != unmovable;
   }
-  void RestoreContent(const TemplateItemHeader& item, const Key& windowClass, const Key& text) override {
-    steps.push_back("restore " + std::to_string(item.id) + " " + KeyText(windowClass) + " " + KeyText(text) +
-                    " style " + std::to_string(item.style));
+  void RestoreContent(const TemplateItemHeader& item, const Key& windowClass,
+                      const Key& text) override {
+    steps.push_back("restore " + std::to_string(item.id) + " " + KeyText(windowClass) + " " +
+                    KeyText(text) + " style " + std::to_string(item.style));
   }
   bool ApplyBatch() override {
     steps.push_back("apply");
@@ -75,30 +76,46 @@ using Steps = std::vector<std::string>;
 TEST(WalkTemplateLayout, MovesAndRestoresEveryItemThenAppliesTheBatch) {
   TemplateBytes t;
   t.Header(WS_POPUP | kDsSetFont, 3)
-      .ItemHeader(1000, 115, 7, 34, 14).Ordinal(0x0080).Text(u"A propos").EndItem(0)
-      .ItemHeader(1013, -4, 98, 21, 20, 0x5000000E).Ordinal(0x0082).Ordinal(134).EndItem(0)
-      .ItemHeader(300, 10, 20, 30, 40).Text(u"MyTrackBar").Text(u"").EndItem(6);
+      .ItemHeader(1000, 115, 7, 34, 14)
+      .Ordinal(0x0080)
+      .Text(u"A propos")
+      .EndItem(0)
+      .ItemHeader(1013, -4, 98, 21, 20, 0x5000000E)
+      .Ordinal(0x0082)
+      .Ordinal(134)
+      .EndItem(0)
+      .ItemHeader(300, 10, 20, 30, 40)
+      .Text(u"MyTrackBar")
+      .Text(u"")
+      .EndItem(6);
   RecordingTarget target;
   target.controls = {1000, 1013, 300};
   EXPECT_TRUE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 3",
-                                 "move 1000 230,21 68x42",
-                                 "restore 1000 #128 'A propos' style 1342177280",
-                                 "move 1013 -8,294 42x60",
-                                 "restore 1013 #130 #134 style 1342177294",
-                                 "move 300 20,60 60x120",
-                                 "restore 300 'MyTrackBar' '' style 1342177280",
-                                 "apply"}));
+  EXPECT_EQ(
+      target.steps,
+      (Steps{"begin 3", "move 1000 230,21 68x42", "restore 1000 #128 'A propos' style 1342177280",
+             "move 1013 -8,294 42x60", "restore 1013 #130 #134 style 1342177294",
+             "move 300 20,60 60x120", "restore 300 'MyTrackBar' '' style 1342177280", "apply"}));
 }
 
 TEST(WalkTemplateLayout, ReadsTheHeaderWithoutFontAndWithOrdinalMenuAndClass) {
   TemplateBytes t;
-  t.U32(WS_POPUP).U32(0).U16(1).U16(0).U16(0).U16(10).U16(10).Ordinal(7).Text(u"MyDialogClass").Ordinal(3);
+  t.U32(WS_POPUP)
+      .U32(0)
+      .U16(1)
+      .U16(0)
+      .U16(0)
+      .U16(10)
+      .U16(10)
+      .Ordinal(7)
+      .Text(u"MyDialogClass")
+      .Ordinal(3);
   t.Static(5, 1, 1, 1, 1);
   RecordingTarget target;
   target.controls = {5};
   EXPECT_TRUE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 1", "move 5 2,3 2x3", "restore 5 #130 'Label' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps, (Steps{"begin 1", "move 5 2,3 2x3",
+                                 "restore 5 #130 'Label' style 1342177280", "apply"}));
 }
 
 TEST(WalkTemplateLayout, FourthOfSixMissingEndsTheWalkAfterApplyingTheFirstThree) {
@@ -108,9 +125,10 @@ TEST(WalkTemplateLayout, FourthOfSixMissingEndsTheWalkAfterApplyingTheFirstThree
   RecordingTarget target;
   target.controls = {1, 2, 3, 5, 6};
   EXPECT_FALSE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 6", "move 1 0,0 2x3", "restore 1 #130 'Label' style 1342177280",
-                                 "move 2 0,0 2x3", "restore 2 #130 'Label' style 1342177280", "move 3 0,0 2x3",
-                                 "restore 3 #130 'Label' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps,
+            (Steps{"begin 6", "move 1 0,0 2x3", "restore 1 #130 'Label' style 1342177280",
+                   "move 2 0,0 2x3", "restore 2 #130 'Label' style 1342177280", "move 3 0,0 2x3",
+                   "restore 3 #130 'Label' style 1342177280", "apply"}));
 }
 
 struct SharedIdCase {
@@ -138,12 +156,12 @@ TEST_P(SharedIds, TwoOrMoreMakeTheResultFalseAfterEverythingIsDone) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Count, SharedIds,
-                         ::testing::Values(SharedIdCase{"None", {1, 2}, true},
-                                           SharedIdCase{"One", {1, 0xFFFF, 2}, true},
-                                           SharedIdCase{"Two", {0xFFFF, 1, 0xFFFF}, false},
-                                           SharedIdCase{"Three", {0xFFFF, 0xFFFF, 2, 0xFFFF}, false}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Count, SharedIds,
+    ::testing::Values(SharedIdCase{"None", {1, 2}, true}, SharedIdCase{"One", {1, 0xFFFF, 2}, true},
+                      SharedIdCase{"Two", {0xFFFF, 1, 0xFFFF}, false},
+                      SharedIdCase{"Three", {0xFFFF, 0xFFFF, 2, 0xFFFF}, false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WalkTemplateLayout, AMoveThatCannotBeAddedMakesItFalseButTheWalkGoesOn) {
   TemplateBytes t;
@@ -152,9 +170,10 @@ TEST(WalkTemplateLayout, AMoveThatCannotBeAddedMakesItFalseButTheWalkGoesOn) {
   target.controls = {1, 2, 3};
   target.unmovable = 2;
   EXPECT_FALSE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 3", "move 1 2,3 2x3", "restore 1 #130 'Label' style 1342177280",
-                                 "move 2 2,3 2x3", "restore 2 #130 'Label' style 1342177280", "move 3 2,3 2x3",
-                                 "restore 3 #130 'Label' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps,
+            (Steps{"begin 3", "move 1 2,3 2x3", "restore 1 #130 'Label' style 1342177280",
+                   "move 2 2,3 2x3", "restore 2 #130 'Label' style 1342177280", "move 3 2,3 2x3",
+                   "restore 3 #130 'Label' style 1342177280", "apply"}));
 }
 
 TEST(WalkTemplateLayout, ARectangleThatCannotBeConvertedEndsTheWalk) {
@@ -164,7 +183,8 @@ TEST(WalkTemplateLayout, ARectangleThatCannotBeConvertedEndsTheWalk) {
   target.controls = {1, 2, 3};
   target.unmappable = 2;
   EXPECT_FALSE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 3", "move 1 2,3 2x3", "restore 1 #130 'Label' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps, (Steps{"begin 3", "move 1 2,3 2x3",
+                                 "restore 1 #130 'Label' style 1342177280", "apply"}));
 }
 
 TEST(WalkTemplateLayout, NoBatchMeansNothingIsDone) {
@@ -207,19 +227,26 @@ TEST_P(CreationData, IsSteppedOverToTheNextItem) {
   RecordingTarget target;
   target.controls = {1, 2};
   EXPECT_TRUE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 2", "move 1 2,3 2x3", "restore 1 #130 'A' style 1342177280",
-                                 "move 2 10,15 2x3", "restore 2 #130 'B' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps,
+            (Steps{"begin 2", "move 1 2,3 2x3", "restore 1 #130 'A' style 1342177280",
+                   "move 2 10,15 2x3", "restore 2 #130 'B' style 1342177280", "apply"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CreationData, ::testing::Values(0, 1, 2, 3, 4, 6, 9, 40));
 
 TEST(WalkTemplateLayout, CreationDataRunningPastTheEndLeavesTheItemAlone) {
   TemplateBytes t;
-  t.Header(kDsSetFont, 2).Static(1, 1, 1, 1, 1).ItemHeader(2, 1, 1, 1, 1).Ordinal(0x0082).Text(u"B").U16(200);
+  t.Header(kDsSetFont, 2)
+      .Static(1, 1, 1, 1, 1)
+      .ItemHeader(2, 1, 1, 1, 1)
+      .Ordinal(0x0082)
+      .Text(u"B")
+      .U16(200);
   RecordingTarget target;
   target.controls = {1, 2};
   EXPECT_FALSE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 2", "move 1 2,3 2x3", "restore 1 #130 'Label' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps, (Steps{"begin 2", "move 1 2,3 2x3",
+                                 "restore 1 #130 'Label' style 1342177280", "apply"}));
 }
 
 TEST(WalkTemplateLayout, AnItemCountBeyondTheItemsEndsTheWalkAtTheEnd) {
@@ -228,7 +255,8 @@ TEST(WalkTemplateLayout, AnItemCountBeyondTheItemsEndsTheWalkAtTheEnd) {
   RecordingTarget target;
   target.controls = {1, 2, 3};
   EXPECT_FALSE(WalkTemplateLayout(t.bytes(), target));
-  EXPECT_EQ(target.steps, (Steps{"begin 3", "move 1 2,3 2x3", "restore 1 #130 'Label' style 1342177280", "apply"}));
+  EXPECT_EQ(target.steps, (Steps{"begin 3", "move 1 2,3 2x3",
+                                 "restore 1 #130 'Label' style 1342177280", "apply"}));
 }
 
 // A template cut at every length: the items that lie wholly before the cut
@@ -238,14 +266,21 @@ TEST(WalkTemplateLayout, TruncatedAtEveryLengthDoesWhatLiesBeforeTheCut) {
   TemplateBytes t;
   t.Header(kDsSetFont, 4)
       .Static(1, 1, 1, 1, 1)
-      .ItemHeader(2, 1, 1, 1, 1).Ordinal(0x0080).Text(u"Button").EndItem(7)
-      .ItemHeader(3, 1, 1, 1, 1).Text(u"Custom").Ordinal(9).EndItem(0)
+      .ItemHeader(2, 1, 1, 1, 1)
+      .Ordinal(0x0080)
+      .Text(u"Button")
+      .EndItem(7)
+      .ItemHeader(3, 1, 1, 1, 1)
+      .Text(u"Custom")
+      .Ordinal(9)
+      .EndItem(0)
       .Static(4, 1, 1, 1, 1);
   const std::vector<std::uint8_t>& full = t.bytes();
   for (std::size_t length = 0; length < full.size(); ++length) {
     SCOPED_TRACE("length " + std::to_string(length));
     // A copy of exactly that size, so that a sanitizer sees a read past it.
-    const std::vector<std::uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
+    const std::vector<std::uint8_t> cut(full.begin(),
+                                        full.begin() + static_cast<std::ptrdiff_t>(length));
     RecordingTarget target;
     target.controls = {1, 2, 3, 4};
     EXPECT_FALSE(WalkTemplateLayout(cut, target));

@@ -45,7 +45,8 @@ class SaveCommandTest : public FormTest {
   QStringList FolderContent() const {
     QStringList content;
     const QDir dir(folder_.path());
-    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    for (const QString& name :
+         dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
       content << name + ": " + QString::fromLatin1(ReadFile(dir.filePath(name)));
     }
     return content;
@@ -108,7 +109,8 @@ TEST_F(SaveCommandTest, CancelWritesNothingAndSaysNothing) {
   RunForm([&] {
     ComputeAndConfirmShow();
     const FormState before = State();
-    answers_.Expect<QFileDialog>([](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    answers_.Expect<QFileDialog>(
+        [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     ExpectNoMessageBox([&] { Click(IDC_SAVE); });
     EXPECT_EQ(FolderContent(), QStringList{});
     EXPECT_EQ(State(), before);

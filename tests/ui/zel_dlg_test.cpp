@@ -1,10 +1,10 @@
 // The input form driven as its user drives it: typing into the edits,
 // clicking Compute, and the states of the Show and Save buttons.
 
+#include <gmock/gmock.h>
 #include <QTest>
 #include <clocale>
 #include <cmath>
-#include <gmock/gmock.h>
 #include <limits>
 #include <string>
 
@@ -113,17 +113,17 @@ struct ReadBackCase {
   int id;
   double ChamberDesign::*field;
   const char* typed;
-  double typedValue;    // what Compute works with
-  const char* shown;    // the edit after Compute
-  double readBack;      // the record after Compute
+  double typedValue;  // what Compute works with
+  const char* shown;  // the edit after Compute
+  double readBack;    // the record after Compute
 };
 
 const ReadBackCase kReadBackCases[] = {
     {"PortWidth", IDC_PORT_WIDTH, &ChamberDesign::portWidth, "35.25", 35.25, " 35.25", 35.25},
-    {"HornCoefficient", IDC_HORN_COEFFICIENT, &ChamberDesign::hornCoefficient, "1.64", 1.64, "  1.64",
-     1.64},
-    {"NegativeExhaustInCylinder", IDC_EXHAUST_IN_CYLINDER, &ChamberDesign::exhaustInCylinder, "-1.25",
-     -1.25, " -1.25", -1.25},
+    {"HornCoefficient", IDC_HORN_COEFFICIENT, &ChamberDesign::hornCoefficient, "1.64", 1.64,
+     "  1.64", 1.64},
+    {"NegativeExhaustInCylinder", IDC_EXHAUST_IN_CYLINDER, &ChamberDesign::exhaustInCylinder,
+     "-1.25", -1.25, " -1.25", -1.25},
     {"SpeedFromAnExponent", IDC_RPM, &ChamberDesign::rpm, "1e6", 1e6, "1000000.00", 1e6},
     {"SpeedWithDecimals", IDC_RPM, &ChamberDesign::rpm, "12000.25", 12000.25, "12000.25", 12000.25},
     {"ThirdDecimalRounded", IDC_DISPLACEMENT, &ChamberDesign::displacement, "124.976", 124.976,
@@ -220,14 +220,18 @@ struct RefusalCase {
 
 const RefusalCase kRefusals[] = {
     {"EmptyDisplacement", IDC_DISPLACEMENT, "", "Displacement must be a number greater than 0."},
-    {"LettersAsDuration", IDC_EXHAUST_DURATION, "abc", "Exhaust duration must be a number greater than 0."},
-    {"NegativePortWidth", IDC_PORT_WIDTH, "-3", "Exhaust port width must be a number greater than 0."},
-    {"ZeroPortHeight", IDC_PORT_HEIGHT, "0", "Exhaust port height must be a number greater than 0."},
+    {"LettersAsDuration", IDC_EXHAUST_DURATION, "abc",
+     "Exhaust duration must be a number greater than 0."},
+    {"NegativePortWidth", IDC_PORT_WIDTH, "-3",
+     "Exhaust port width must be a number greater than 0."},
+    {"ZeroPortHeight", IDC_PORT_HEIGHT, "0",
+     "Exhaust port height must be a number greater than 0."},
     {"InfiniteSpeed", IDC_RPM, "1e999", "Engine RPM must be a finite number."},
     {"InfinitePower", IDC_POWER, "1e999", "Desired power must be a finite number."},
     {"InfiniteExhaustInCylinder", IDC_EXHAUST_IN_CYLINDER, "-1e999",
      "Exhaust in cylinder must be a finite number."},
-    {"HornCoefficientNotANumber", IDC_HORN_COEFFICIENT, "nan", "Horn coefficient must be a finite number."},
+    {"HornCoefficientNotANumber", IDC_HORN_COEFFICIENT, "nan",
+     "Horn coefficient must be a finite number."},
 };
 
 class RefusalTest : public FormTest, public ::testing::WithParamInterface<RefusalCase> {};
