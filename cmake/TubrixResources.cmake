@@ -60,11 +60,14 @@ function(tubrix_add_resources target rc_file)
     list(APPEND depends "${dep_path}")
   endforeach()
 
-  # llvm-rc runs the script through the clang next to it or on the PATH.
+  # llvm-rc runs the script through the clang next to it or on the PATH. It
+  # takes Windows-style "/x" options as well as "-x", so an absolute input
+  # path such as /check/... would be read as "/c heck/..." (code page): "--"
+  # ends the options before the script's path.
   add_custom_command(
     OUTPUT "${res_file}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${out_dir}"
-    COMMAND "${TUBRIX_LLVM_RC}" -c 65001 -I "${rc_dir}" -fo "${res_file}" "${rc_path}"
+    COMMAND "${TUBRIX_LLVM_RC}" -c 65001 -I "${rc_dir}" -fo "${res_file}" -- "${rc_path}"
     DEPENDS "${rc_path}" ${depends}
     COMMENT "Compiling resources ${rc_name}.rc"
     VERBATIM)
