@@ -13,6 +13,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calc/chamber_development.h"
 #include "calc/compute_chamber.h"
@@ -59,7 +61,8 @@ constexpr char kHelpOutput[] =
     "not a positive number) is not drawn; the message names the sections.\n"
     "\n"
     "Exit status: 0 done; 1 the file could not be written; 2 a usage error,\n"
-    "inputs outside the model's domain, or a section without a pattern.\n";
+    "inputs outside the model's domain, a section without a pattern, or\n"
+    "patterns that would take more than 1000 PDF pages.\n";
 
 constexpr CommandText kCommand{"tubrix-draw", kUsage, kHelpIntro, kHelpOutput};
 
@@ -124,15 +127,41 @@ int RefuseMissingPatterns(const ChamberDevelopment& development) {
   return kExitUsage;
 }
 
+// Refuses a PDF whose patterns would take more than kMaxPatternPages pages,
+// naming what each section takes; returns 0 for one that can be made.
+int RefuseTooManyPages(const ChamberDevelopment& development, const Paper& paper) {
+  std::vector<std::pair<const SectionDevelopment*, int>> counts;
+  long long total = 0;
+  for (const SectionDevelopment& section : development.sections) {
+    counts.emplace_back(&section, PatternPageCount(section, development.sheetThickness, paper));
+    total += counts.back().second;
+  }
+  if (total <= kMaxPatternPages) return 0;
+  std::fprintf(stderr, "tubrix-draw: the patterns of this design would take more than %d pages:\n",
+               kMaxPatternPages);
+  for (const auto& [section, pages] : counts) {
+    if (pages > kMaxPatternPages) {
+      std::fprintf(stderr, "  %s: more than %d pages\n", section->name.c_str(), kMaxPatternPages);
+    } else {
+      std::fprintf(stderr, "  %s: %d page%s\n", section->name.c_str(), pages, pages == 1 ? "" : "s");
+    }
+  }
+  return kExitUsage;
+}
+
 int Draw(const Command& command) {
   const ChamberDevelopment development =
       DevelopChamber(command.design, command.sheetThickness.value_or(0.0));
   if (!development.MissingPatterns().empty()) return RefuseMissingPatterns(development);
+  const Paper paper = command.paper.value_or(*FindPaper("a4"));
+  if (KindOf(*command.output) == Kind::kPdf) {
+    if (const int refused = RefuseTooManyPages(development, paper)) return refused;
+  }
   const std::string& file = *command.output;
   const std::optional<std::string> bytes =
       KindOf(file) == Kind::kSvg
           ? RenderChamberSvg(command.design, development)
-          : RenderChamberPdf(command.design, development, command.paper.value_or(*FindPaper("a4")));
+          : RenderChamberPdf(command.design, development, paper);
   if (!bytes) {
     std::fprintf(stderr, "tubrix-draw: the drawing could not be made (out of memory?)\n");
     return kExitFailure;

@@ -235,7 +235,8 @@ void PdfBook::TileMarks(const TileGrid& grid, int row, int column) {
 }  // namespace
 
 int PatternPageCount(const SectionDevelopment& section, double sheetThickness, const Paper& paper) {
-  return Plan(section, sheetThickness, paper).grid.Count();
+  const TileGrid grid = Plan(section, sheetThickness, paper).grid;
+  return grid.capped ? kMaxPatternPages + 1 : std::min(grid.Count(), kMaxPatternPages + 1);
 }
 
 std::optional<std::string> RenderChamberPdf(const ChamberDesign& design,
@@ -247,8 +248,11 @@ std::optional<std::string> RenderChamberPdf(const ChamberDesign& design,
     if (!section.hasPattern) continue;
     patterns.push_back(Plan(section, development.sheetThickness, paper));
     patterns.back().firstPage = page;
+    // No overflow: seven sections of at most kMaxPerAxis squared pages.
     page += patterns.back().grid.Count();
+    if (patterns.back().grid.capped) return std::nullopt;
   }
+  if (page - 2 > kMaxPatternPages) return std::nullopt;
   std::string bytes;
   cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(
       AppendCairoBytes, &bytes, paper.height * kPointsPerMm, paper.width * kPointsPerMm);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -39,6 +41,41 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PlanTilesOnA4,
                          [](const testing::TestParamInfo<TileCase>& p) {
                            return std::string(p.param.name);
                          });
+
+// A chamber kilometres long (valid inputs can make one) once made the count
+// of tiles overflow an int: every axis stops at kMaxPerAxis and says so.
+struct HugeCase {
+  const char* name;
+  double width, height;
+  int columns, rows;
+};
+
+void PrintTo(const HugeCase& c, std::ostream* out) { *out << c.name; }
+
+class PlanTilesBeyondPrinting : public testing::TestWithParam<HugeCase> {};
+
+TEST_P(PlanTilesBeyondPrinting, CapsEachAxisAndSaysSo) {
+  const HugeCase& c = GetParam();
+  const TileGrid grid = PlanTiles(c.width, c.height, 190.0, 252.0, 10.0);
+  EXPECT_EQ(grid.columns, c.columns);
+  EXPECT_EQ(grid.rows, c.rows);
+  EXPECT_TRUE(grid.capped);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, PlanTilesBeyondPrinting,
+    testing::Values(HugeCase{"JustBeyondTheCap", 1800010.5, 100.0, 10000, 1},
+                    HugeCase{"WideAndTall", 1e9, 1e9, 10000, 10000},
+                    HugeCase{"BeyondAnInt", 2e12, 100.0, 10000, 1},
+                    HugeCase{"Huge", 1e300, 1e300, 10000, 10000},
+                    HugeCase{"Infinite", std::numeric_limits<double>::infinity(), 100.0, 10000, 1}),
+    [](const testing::TestParamInfo<HugeCase>& p) { return std::string(p.param.name); });
+
+TEST(PlanTiles, TheLastCountBeforeTheCapIsNotCapped) {
+  const TileGrid grid = PlanTiles(1800010.0, 100.0, 190.0, 252.0, 10.0);
+  EXPECT_EQ(grid.columns, 10000);
+  EXPECT_FALSE(grid.capped);
+}
 
 TEST(PlanTiles, ATileNoLargerThanTheOverlapStaysFinite) {
   const TileGrid grid = PlanTiles(100.0, 100.0, 5.0, 5.0, 10.0);

@@ -182,6 +182,28 @@ TEST_F(TubrixDraw, SectionsWithoutAPatternAreNamedAndNothingIsWritten) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
+// Valid inputs can make a chamber whose patterns take billions of pages:
+// once a hang, and an int overflow in the tiling. Now refused, naming what
+// each section would take.
+TEST_F(TubrixDraw, PatternsOfMoreThanAThousandPagesAreRefusedAndNothingIsWritten) {
+  const fs::path pdf = folder_ / "chamber.pdf";
+  const Result r = Draw({"-o", pdf.string(), "--displacement", "1e9", "--power", "1e9"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "tubrix-draw: the patterns of this design would take more than 1000 pages:\n"
+            "  Header: 1 page\n"
+            "  Diffuser cone 1: more than 1000 pages\n"
+            "  Diffuser cone 2: more than 1000 pages\n"
+            "  Diffuser cone 3: more than 1000 pages\n"
+            "  Belly: 202 pages\n"
+            "  Baffle cone: more than 1000 pages\n"
+            "  Stinger: 3 pages\n");
+  EXPECT_FALSE(fs::exists(pdf));
+  // A longer chamber: billions of pages, the run once took hours.
+  EXPECT_EQ(Draw({"-o", pdf.string(), "--exhaust-duration", "1e6"}).status, 2);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
 TEST_F(TubrixDraw, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
   const fs::path pdf = folder_ / "missing" / "chamber.pdf";
   Result r = Draw({"-o", pdf.string()});
