@@ -67,6 +67,17 @@ wait_window() {
   echo "$id"
 }
 
+# Waits up to 10 s until the window has the keyboard focus: a window shows
+# before it takes the keys, and keys typed in between go to the window
+# below it.
+wait_focus() {
+  for _ in $(seq 200); do
+    [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]] && return 0
+    sleep 0.05
+  done
+  fail "window $1 did not take the keyboard focus"
+}
+
 wait_gone() {
   for _ in $(seq 200); do
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
@@ -106,11 +117,14 @@ save_flow() {
   done
   keys Tab Return          # Compute
   keys Tab Return          # Show
-  wait_window '^Tubrix Outputs$' >/dev/null
+  local outputs save_as
+  outputs=$(wait_window '^Tubrix Outputs$')
+  wait_focus "$outputs"
   keys Return              # OK: enables Save
   wait_gone '^Tubrix Outputs$'
   keys Tab Return          # Save
-  wait_window '^Save As$' >/dev/null
+  save_as=$(wait_window '^Save As$')
+  wait_focus "$save_as"
   type_text "$work/chamber"
   keys Return
   wait_gone '^Save As$'
@@ -129,7 +143,9 @@ close_flow() {
   keys Tab
   type_text 0              # no displacement
   keys Tab Tab Tab Tab Tab Tab Tab Tab Return   # Compute
-  wait_window '^tubrix$' >/dev/null  # the message box, captioned with the program's name
+  local message
+  message=$(wait_window '^tubrix$')  # the message box, captioned with the program's name
+  wait_focus "$message"
   keys Return
   wait_gone '^tubrix$'
   "$wm_close" "$form" || fail "cannot send WM_DELETE_WINDOW"
