@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -435,8 +436,11 @@ std::string MonkeyTest::Save(MonkeyDice& dice, int step) {
       const QString name = QString::fromUtf8(dice.Pick(kGoodNames));
       const QString file = QFileInfo(name).suffix().isEmpty() ? name + ".txt" : name;
       SaveAnswered(Path(name), {}, false);
+      const std::string report = ParameterReportText(Design());
+      EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 26);
+      EXPECT_TRUE(report.ends_with('\n'));
       Remove(file + ": ");
-      Add(file + ": " + QString::fromLatin1(ParameterReportText(Design())));
+      Add(file + ": " + QString::fromLatin1(report));
       return "Save as " + name.toStdString();
     }
     case 4: {
