@@ -25,6 +25,11 @@ int CommandText::UsageError(std::string_view message) const {
   return kExitUsage;
 }
 
+int CommandText::Failure(std::string_view message) const {
+  WriteError(name, message);
+  return kExitFailure;
+}
+
 int CommandText::WriteStandardOutput(std::string_view text) const {
   if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
     return 0;

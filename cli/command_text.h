@@ -23,6 +23,10 @@ struct CommandText {
   // error; returns kExitUsage.
   int UsageError(std::string_view message) const;
 
+  // Writes the message (why the work could not be done) to standard error;
+  // returns kExitFailure.
+  int Failure(std::string_view message) const;
+
   // Writes text to standard output; returns 0, or reports a failure (a full
   // disk, a closed pipe) on standard error and returns kExitFailure.
   int WriteStandardOutput(std::string_view text) const;

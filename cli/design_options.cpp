@@ -22,9 +22,50 @@ std::string NotANumber(std::string_view name, std::string_view value) {
   return std::string(name) + ": \"" + std::string(value) + "\" is not a number";
 }
 
-// Units in the order of kDesignInputs.
-constexpr std::string_view kInputUnits[] = {"cm3", "degrees", "mm",      "mm",
-                                            "mm",  "hp",      "rev/min", ""};
+// What --help says of each input after its label, in the order of
+// kDesignInputs: what it is where the label does not say, and its unit.
+constexpr std::string_view kInputMeanings[] = {
+    ", cm3",
+    ", degrees of crankshaft rotation",
+    ", mm",
+    ", mm",
+    ": the length of the exhaust passage inside the cylinder, from the piston face to "
+    "the start of the header, mm",
+    ", horsepower",
+    ", revolutions per minute",
+    ": the exponent of the diffuser's horn law, no unit",
+};
+
+constexpr std::size_t kHelpColumn = 32;  // where the descriptions start
+constexpr std::size_t kHelpWidth = 79;   // the longest line
+
+// The option's name, then the words of the description filled into lines
+// from kHelpColumn on; the last word, `ending`, may hold spaces and is
+// never broken.
+std::string HelpEntry(std::string_view name, std::string_view description,
+                      std::string_view ending) {
+  std::vector<std::string_view> words;
+  for (std::size_t at = 0; at < description.size();) {
+    const std::size_t end = std::min(description.find(' ', at), description.size());
+    words.push_back(description.substr(at, end - at));
+    at = end + 1;
+  }
+  words.push_back(ending);
+  std::string text = "  " + std::string(name);
+  text.resize(std::max(text.size() + 1, kHelpColumn), ' ');
+  std::size_t lineStart = 0;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0 && text.size() - lineStart + 1 + words[i].size() > kHelpWidth) {
+      text += '\n';
+      lineStart = text.size();
+      text.append(kHelpColumn, ' ');
+    } else if (i > 0) {
+      text += ' ';
+    }
+    text += words[i];
+  }
+  return text + '\n';
+}
 
 }  // namespace
 
@@ -75,13 +116,11 @@ std::string DesignOptions::InputsHelp() {
   std::string text;
   for (std::size_t i = 0; i < kDesignInputs.size(); ++i) {
     const DesignInput& input = kDesignInputs[i];
-    std::string line = "  --" + std::string(input.option) + " NUMBER";
-    line.resize(std::max<std::size_t>(line.size() + 1, 32), ' ');
-    line += input.label;
-    if (!kInputUnits[i].empty()) line += ", " + std::string(kInputUnits[i]);
     char number[32];
     const auto end = std::to_chars(std::begin(number), std::end(number), defaults.*input.member);
-    text += line + " (default " + std::string(number, end.ptr) + ")\n";
+    text += HelpEntry("--" + std::string(input.option) + " NUMBER",
+                      std::string(input.label) + std::string(kInputMeanings[i]),
+                      "(default " + std::string(number, end.ptr) + ")");
   }
   return text;
 }

@@ -1,7 +1,8 @@
 // tubrix-draw: drawings of a chamber for the builder. Takes the same design
 // inputs as tubrix-calc (the same option parser), computes the chamber,
 // develops every section into its flat pattern and writes an SVG sheet at
-// true size or a PDF to print, with the patterns at 1:1 tiled over pages.
+// true size or a PDF to print, with the patterns at 1:1 tiled over pages;
+// or, with --profile-only, a small SVG diagram of the profile alone.
 // The only Tubrix command that links cairo.
 //
 // A design in which a section has no pattern (NaN D2 and D3 at a low mean
@@ -24,13 +25,15 @@
 #include "draw/chamber_pdf.h"
 #include "draw/chamber_svg.h"
 #include "draw/paper.h"
+#include "draw/profile_svg.h"
 #include "report/replace_file.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: tubrix-draw -o FILE.svg|FILE.pdf [--paper a4|letter] [--sheet-thickness MM]\n"
-    "                   [--INPUT NUMBER]...\n";
+    "                   [--INPUT NUMBER]...\n"
+    "       tubrix-draw --profile-only -o FILE.svg [--INPUT NUMBER]...\n";
 
 constexpr char kHelpIntro[] =
     "Computes the tuned exhaust expansion chamber of a two-stroke engine and\n"
@@ -54,11 +57,19 @@ constexpr char kHelpOutput[] =
     "  --sheet-thickness MM          the sheet's thickness (default 0): the diameters\n"
     "                                are inner diameters, and the patterns are\n"
     "                                developed on the sheet's mid-surface\n"
+    "  --profile-only                draw only the side profile, every diameter and\n"
+    "                                length labelled, to a scale that fits it within\n"
+    "                                180 mm: a small SVG diagram of the design\n"
     "  --help                        show this help\n"
     "  --version                     show the version\n"
     "\n"
     "A design in which a section has no pattern (a diameter or length that is\n"
     "not a positive number) is not drawn; the message names the sections.\n"
+    "\n"
+    "Examples:\n"
+    "  tubrix-draw --rpm 11500 --power 30 -o chamber.svg\n"
+    "  tubrix-draw --rpm 11500 --power 30 --sheet-thickness 0.8 -o chamber.pdf\n"
+    "  tubrix-draw --profile-only -o profile.svg\n"
     "\n"
     "Exit status: 0 done; 1 the file could not be written; 2 a usage error,\n"
     "inputs outside the model's domain, a section without a pattern, or\n"
@@ -73,6 +84,7 @@ struct Command {
   std::optional<std::string> output;
   std::optional<Paper> paper;
   std::optional<double> sheetThickness;  // mm; 0 when not given
+  bool profileOnly = false;
   bool help = false;
   bool version = false;
 };
@@ -107,6 +119,7 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
     return std::nullopt;
   });
   AddSheetThicknessOption(options, command.sheetThickness);
+  options.AddFlag("profile-only", 0, [&] { command.profileOnly = true; });
   options.AddFlag("help", 0, [&] { command.help = true; });
   options.AddFlag("version", 0, [&] { command.version = true; });
   if (auto error = options.Parse(args, command.design)) return error;
@@ -114,6 +127,12 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
   if (!command.output) return "name the drawing to write with -o FILE.svg or -o FILE.pdf";
   if (command.paper && KindOf(*command.output) != Kind::kPdf) {
     return "--paper applies to PDF output; an SVG is one sheet at true size";
+  }
+  if (command.profileOnly && KindOf(*command.output) != Kind::kSvg) {
+    return "--profile-only draws an SVG diagram; name a FILE.svg";
+  }
+  if (command.profileOnly && command.sheetThickness) {
+    return "--sheet-thickness shapes the flat patterns, which --profile-only leaves out";
   }
   return std::nullopt;
 }
@@ -158,10 +177,14 @@ int Draw(const Command& command) {
     if (const int refused = RefuseTooManyPages(development, paper)) return refused;
   }
   const std::string& file = *command.output;
-  const std::optional<std::string> bytes =
-      KindOf(file) == Kind::kSvg
-          ? RenderChamberSvg(command.design, development)
-          : RenderChamberPdf(command.design, development, paper);
+  std::optional<std::string> bytes;
+  if (command.profileOnly) {
+    bytes = RenderProfileSvg(command.design);
+  } else if (KindOf(file) == Kind::kSvg) {
+    bytes = RenderChamberSvg(command.design, development);
+  } else {
+    bytes = RenderChamberPdf(command.design, development, paper);
+  }
   if (!bytes) {
     std::fprintf(stderr, "tubrix-draw: the drawing could not be made (out of memory?)\n");
     return kExitFailure;

@@ -1,8 +1,8 @@
 // tubrix-calc: the chamber computation for scripts and batch work. Reads the
 // eight design inputs from the command line (or one design per CSV row with
 // --batch), computes the chamber and prints the parameter report, a JSON
-// object or CSV. Plain stdio only, so that a run starts as fast as a minimal
-// C++ program.
+// object or CSV; --svg hands the design over to tubrix-draw for a diagram.
+// Plain stdio only, so that a run starts as fast as a minimal C++ program.
 
 #include <cerrno>
 #include <cstdio>
@@ -20,6 +20,7 @@
 #include "cli/design_field.h"
 #include "cli/design_options.h"
 #include "cli/json_writer.h"
+#include "cli/profile_drawing.h"
 #include "cli/section_json.h"
 #include "cli/sheet_thickness_option.h"
 #include "cli/table_text.h"
@@ -29,7 +30,8 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: tubrix-calc [--format report|json|table] [--sheet-thickness MM] [-o FILE]\n"
-    "                   [--batch] [--INPUT NUMBER]...\n";
+    "                   [--batch] [--INPUT NUMBER]...\n"
+    "       tubrix-calc --svg FILE.svg [--INPUT NUMBER]...\n";
 
 constexpr char kHelpIntro[] =
     "Computes the tuned exhaust expansion chamber of a two-stroke engine and\n"
@@ -53,7 +55,12 @@ constexpr char kHelpOutput[] =
     "                                and table (default 0): the diameters are inner\n"
     "                                diameters, the patterns are developed on the\n"
     "                                sheet's mid-surface\n"
-    "  -o, --output FILE             write the parameter report to FILE instead\n"
+    "  -o, --output FILE             write the parameter report to FILE instead of\n"
+    "                                standard output\n"
+    "  --svg FILE.svg                draw a diagram of the chamber into FILE.svg: the\n"
+    "                                side profile, every diameter and length labelled\n"
+    "                                in mm; tubrix-draw draws it, from the same folder\n"
+    "                                as tubrix-calc\n"
     "  --batch                       read CSV from standard input: a header row naming\n"
     "                                inputs (exhaustDuration or exhaust-duration), one\n"
     "                                design per row, missing columns from the options;\n"
@@ -63,8 +70,19 @@ constexpr char kHelpOutput[] =
     "  --help                        show this help\n"
     "  --version                     show the version\n"
     "\n"
-    "Exit status: 0 done; 1 a file could not be written or a batch row was bad;\n"
-    "2 a usage error or inputs outside the model's domain.\n";
+    "Examples:\n"
+    "  tubrix-calc --rpm 11500 --power 30\n"
+    "      the parameter report of one design\n"
+    "  tubrix-calc --format table --sheet-thickness 0.8 --rpm 11500\n"
+    "      its dimensions and the flat patterns for 0.8 mm sheet\n"
+    "  printf 'rpm,power\\n9800,27\\n11500,30\\n' | tubrix-calc --batch >designs.csv\n"
+    "      one CSV row of inputs and results per design\n"
+    "  tubrix-calc --rpm 11500 --power 30 --svg chamber.svg\n"
+    "      a diagram of that chamber\n"
+    "\n"
+    "Exit status: 0 done; 1 a file could not be written, tubrix-draw could not be\n"
+    "run, or a batch row was bad; 2 a usage error or inputs outside the model's\n"
+    "domain.\n";
 
 constexpr CommandText kCommand{"tubrix-calc", kUsage, kHelpIntro, kHelpOutput};
 
@@ -77,6 +95,7 @@ struct Command {
   bool formatGiven = false;
   std::optional<double> sheetThickness;  // mm; 0 when not given
   std::optional<std::string> output;
+  std::optional<std::string> svg;
   bool batch = false;
   bool help = false;
   bool version = false;
@@ -96,6 +115,13 @@ std::optional<std::string> ParseFormat(std::string_view name, Command& command) 
   return std::nullopt;
 }
 
+bool EndsWithSvg(std::string_view file) {
+  if (file.size() < 4) return false;
+  std::string ending(file.substr(file.size() - 4));
+  for (char& c : ending) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return ending == ".svg";
+}
+
 std::optional<std::string> ParseCommandLine(std::span<const char* const> args, Command& command) {
   DesignOptions options;
   options.AddValueOption("format", 0,
@@ -104,11 +130,20 @@ std::optional<std::string> ParseCommandLine(std::span<const char* const> args, C
     command.output = std::string(file);
     return std::optional<std::string>();
   });
+  options.AddValueOption("svg", 0, [&](std::string_view file) -> std::optional<std::string> {
+    if (!EndsWithSvg(file)) return "--svg: \"" + std::string(file) + "\" does not end in .svg";
+    command.svg = std::string(file);
+    return std::nullopt;
+  });
   AddSheetThicknessOption(options, command.sheetThickness);
   options.AddFlag("batch", 0, [&] { command.batch = true; });
   options.AddFlag("help", 0, [&] { command.help = true; });
   options.AddFlag("version", 0, [&] { command.version = true; });
   if (auto error = options.Parse(args, command.design)) return error;
+  if (command.svg &&
+      (command.batch || command.formatGiven || command.output || command.sheetThickness)) {
+    return "--svg draws one design; leave out --batch, --format, -o and --sheet-thickness";
+  }
   if (command.batch && command.formatGiven) return "--batch writes CSV; leave out --format";
   if (command.batch && command.output) return "--batch writes to standard output; leave out -o";
   if (command.output && command.format != Format::kReport) {
@@ -187,5 +222,9 @@ int main(int argc, char** argv) {
   }
   if (command.help) return kCommand.WriteStandardOutput(kCommand.Help());
   if (command.version) return kCommand.WriteStandardOutput("tubrix-calc " TUBRIX_VERSION "\n");
+  if (command.svg) {
+    if (const int refused = kCommand.RefuseDesignInputs(command.design)) return refused;
+    return ExecProfileDrawing(kCommand, command.design, *command.svg);
+  }
   return command.batch ? RunBatch(command) : RunSingle(command);
 }

@@ -1,4 +1,4 @@
-# tubrix_add_resources(<target> <rc-file> [DEPENDS <file>...])
+# tubrix_add_resources(<target> <rc-file> [INCLUDES <dir>...] [DEPENDS <file>...])
 #
 # Compiles a resource script with llvm-rc into a .res file in the build tree
 # and builds its bytes into <target>: a generated source defines
@@ -8,8 +8,9 @@
 # for a static library whose objects the linker might leave out.
 #
 # The script is read as UTF-8 (code page 65001) and run through the C
-# preprocessor with its own folder on the include path. DEPENDS lists what it
-# includes or loads (headers, icons, bitmaps) so that a change rebuilds it.
+# preprocessor with its own folder and the INCLUDES folders (generated
+# headers) on the include path. DEPENDS lists what it includes or loads
+# (headers, icons, bitmaps) so that a change rebuilds it.
 #
 # The same file, run with cmake -P and INPUT/OUTPUT set, writes the source.
 
@@ -43,7 +44,7 @@ set(TUBRIX_RESOURCES_SCRIPT "${CMAKE_CURRENT_LIST_FILE}")
 get_filename_component(TUBRIX_RESOURCES_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 
 function(tubrix_add_resources target rc_file)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "INCLUDES;DEPENDS" ${ARGN})
   if(NOT TUBRIX_LLVM_RC)
     message(FATAL_ERROR "llvm-rc not found: install llvm-14 and clang-14 (scripts/install-deps), "
                         "or set TUBRIX_LLVM_RC to its path")
@@ -54,6 +55,10 @@ function(tubrix_add_resources target rc_file)
   set(out_dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
   set(res_file "${out_dir}/${rc_name}.res")
   set(cpp_file "${out_dir}/${rc_name}_res.cpp")
+  set(includes "")
+  foreach(dir IN LISTS ARG_INCLUDES)
+    list(APPEND includes -I "${dir}")
+  endforeach()
   set(depends "")
   foreach(dep IN LISTS ARG_DEPENDS)
     get_filename_component(dep_path "${dep}" ABSOLUTE)
@@ -67,7 +72,7 @@ function(tubrix_add_resources target rc_file)
   add_custom_command(
     OUTPUT "${res_file}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${out_dir}"
-    COMMAND "${TUBRIX_LLVM_RC}" -c 65001 -I "${rc_dir}" -fo "${res_file}" -- "${rc_path}"
+    COMMAND "${TUBRIX_LLVM_RC}" -c 65001 -I "${rc_dir}" ${includes} -fo "${res_file}" -- "${rc_path}"
     DEPENDS "${rc_path}" ${depends}
     COMMENT "Compiling resources ${rc_name}.rc"
     VERBATIM)

@@ -1,7 +1,5 @@
 #include "draw/chamber_svg.h"
 
-#include <cairo-svg.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -90,17 +88,7 @@ std::optional<std::string> RenderChamberSvg(const ChamberDesign& design,
                                             const ChamberDevelopment& development) {
   const ProfileView profile(design, 1.0, kText);
   const SheetLayout layout = Layout(profile, development);
-  std::string bytes;
-  cairo_surface_t* surface =
-      cairo_svg_surface_create_for_stream(AppendCairoBytes, &bytes, layout.width, layout.height);
-  cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_MM);
-  cairo_t* cairo = cairo_create(surface);
-  DrawSheet(cairo, design, development, profile, layout);
-  const bool drawn = cairo_status(cairo) == CAIRO_STATUS_SUCCESS;
-  cairo_destroy(cairo);
-  cairo_surface_finish(surface);
-  const bool finished = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(surface);
-  if (!drawn || !finished) return std::nullopt;
-  return bytes;
+  return RenderSvgDocument(layout.width, layout.height, [&](cairo_t* cairo) {
+    DrawSheet(cairo, design, development, profile, layout);
+  });
 }

@@ -14,10 +14,23 @@ void UseFont(cairo_t* cairo, double size) {
 }
 
 // A context on a tiny image, only for measuring text before a drawing's
-// size is known. Made once; cairo's font machinery is thread-safe.
+// size is known. Made once; cairo's font machinery is thread-safe. An image
+// surface rounds each glyph's advance to whole pixels, which at a text size
+// of a few units (mm) would be far from what the SVG and PDF surfaces lay
+// out: its metrics are left unhinted, as theirs are.
+cairo_t* NewMeasurer() {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  cairo_t* context = cairo_create(surface);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_set_font_options(context, options);
+  cairo_font_options_destroy(options);
+  return context;
+}
+
 cairo_t* Measurer() {
-  static cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-  static cairo_t* context = cairo_create(surface);
+  static cairo_t* context = NewMeasurer();
   return context;
 }
 

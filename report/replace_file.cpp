@@ -126,5 +126,9 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes) {
   if (!S_ISREG(info.st_mode)) return WriteInPlace(target, bytes);
   // Renaming would get round a read-only file; refuse it as opening would.
   if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
+  // Root passes that check on any file. A file without a single write bit
+  // was protected on purpose (rm and editors ask before touching one), so
+  // it is refused whoever saves.
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Fail(EACCES);
   return WriteThroughTemporary(target, &info, bytes);
 }

@@ -15,8 +15,9 @@
 // exists but is not a regular file (a device, a FIFO) is written in place.
 //
 // Returns false, changing nothing on disk, when the target is a folder, an
-// existing file the process may not write, or in a folder that does not
-// exist or may not be written; and when any write, flush, close or the
+// existing file the process may not write or that has no write permission
+// bit at all (refused for root too), or in a folder that does not exist or
+// may not be written; and when any write, flush, close or the
 // rename fails (the temporary file is removed again). errno then holds the
 // cause (EACCES, ENOENT, EISDIR, ENOSPC, ...). A FIFO without a reader fails
 // with ENXIO rather than waiting for one.

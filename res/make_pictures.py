@@ -3,15 +3,23 @@
 
 Writes tubrix.ico (icon group 128: 48, 32 and 16 pixels square, each with
 16 colours, 256 colours and 24-bit colour) and chamber.bmp (bitmap 134:
-32 x 32, 256 colours). Standard library only; the ICO and BMP bytes are
-put together here. Run it again after changing the drawing and commit the
-files it writes.
+32 x 32, 256 colours). Standard library only; the ICO, BMP and PNG bytes
+are put together here. Run it again after changing the drawing and commit
+the files it writes.
 
     python3 res/make_pictures.py
+
+The build also draws the same icon as a PNG with an alpha channel at the
+sizes that desktops look for (16 to 256 pixels), for the installed
+application icon:
+
+    python3 res/make_pictures.py --png SIZE FILE
 """
 
 import os
 import struct
+import sys
+import zlib
 
 # The chamber seen from the side, left to right: header, three diffuser
 # cones, belly, baffle cone, stinger. (x, radius) in fractions of the
@@ -37,6 +45,9 @@ STEEL = (192, 192, 192)
 STEEL_DARK = (128, 128, 128)
 BITMAP_BACKGROUND = (0, 128, 128)
 SUPERSAMPLE = 4
+# The outline is one pixel wide, but never thinner than 1/64 of the picture,
+# so that large icons keep the look of the small ones.
+THINNEST_OUTLINE = 1.0 / 64
 
 
 def radius_at(x):
@@ -66,9 +77,11 @@ def shade(y, r):
     return STEEL_DARK
 
 
-def draw(size, background):
-    """Pixel rows (top first) of RGB tuples, or None for transparent pixels."""
-    outline = 1.0 / size
+def draw(size, background, blend=None):
+    """Pixel rows (top first), each pixel what blend makes of its samples:
+    by default an RGB tuple, or None for a transparent pixel."""
+    blend = blend or average
+    outline = max(1.0 / size, THINNEST_OUTLINE)
     rows = []
     for py in range(size):
         row = []
@@ -85,7 +98,7 @@ def draw(size, background):
                         samples.append(OUTLINE)
                     else:
                         samples.append(background)
-            row.append(average(samples))
+            row.append(blend(samples))
         rows.append(row)
     return rows
 
@@ -95,6 +108,17 @@ def average(samples):
     if len(solid) * 2 < len(samples):
         return None
     return tuple(round(sum(c[i] for c in solid) / len(solid)) for i in range(3))
+
+
+def coverage(samples):
+    """An RGBA tuple: the mean colour of the solid samples, and as alpha the
+    share of the pixel they cover, so that the edges blend into any
+    background."""
+    solid = [s for s in samples if s is not None]
+    if not solid:
+        return (0, 0, 0, 0)
+    colour = tuple(round(sum(c[i] for c in solid) / len(solid)) for i in range(3))
+    return colour + (round(255 * len(solid) / len(samples)),)
 
 
 def nearest(palette, colour):
@@ -187,7 +211,27 @@ def bitmap_file(size):
     return struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset) + info + pixels
 
 
+def png_chunk(kind, data):
+    return (struct.pack('>I', len(data)) + kind + data
+            + struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+
+def png_file(size):
+    """The icon as a PNG of size x size pixels, 8-bit RGBA."""
+    rows = draw(size, None, coverage)
+    raw = b''.join(b'\0' + b''.join(bytes(pixel) for pixel in row) for row in rows)
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + png_chunk(b'IHDR', header)
+            + png_chunk(b'IDAT', zlib.compress(raw, 9)) + png_chunk(b'IEND', b''))
+
+
 def main():
+    if len(sys.argv) == 4 and sys.argv[1] == '--png':
+        with open(sys.argv[3], 'wb') as f:
+            f.write(png_file(int(sys.argv[2])))
+        return
+    if len(sys.argv) != 1:
+        sys.exit('usage: make_pictures.py [--png SIZE FILE]')
     here = os.path.dirname(os.path.abspath(__file__))
     images = [(size, bits, icon_image(size, bits)) for size in (48, 32, 16) for bits in (4, 8, 24)]
     with open(os.path.join(here, 'tubrix.ico'), 'wb') as f:

@@ -159,12 +159,24 @@ TEST(ParseNumber, ReadsOnlyWholeNumbers) {
   EXPECT_EQ(ParseNumber("."), std::nullopt);
 }
 
-TEST(DesignOptionsHelp, ListsEveryInputWithItsDefault) {
-  const std::string help = DesignOptions::InputsHelp();
-  EXPECT_NE(help.find("  --displacement NUMBER         Displacement, cm3 (default 124.9)\n"),
-            std::string::npos);
-  EXPECT_NE(help.find("  --horn-coefficient NUMBER     Horn coefficient (default 1.6)\n"),
-            std::string::npos);
+// Every input with its unit and default, wrapped within 79 columns with the
+// default never split from its figure.
+TEST(DesignOptionsHelp, ListsEveryInputWithItsUnitAndDefault) {
+  EXPECT_EQ(DesignOptions::InputsHelp(),
+            "  --displacement NUMBER         Displacement, cm3 (default 124.9)\n"
+            "  --exhaust-duration NUMBER     Exhaust duration, degrees of crankshaft\n"
+            "                                rotation (default 180.8)\n"
+            "  --port-height NUMBER          Exhaust port height, mm (default 25)\n"
+            "  --port-width NUMBER           Exhaust port width, mm (default 35)\n"
+            "  --exhaust-in-cylinder NUMBER  Exhaust in cylinder: the length of the exhaust\n"
+            "                                passage inside the cylinder, from the piston\n"
+            "                                face to the start of the header, mm\n"
+            "                                (default 52)\n"
+            "  --power NUMBER                Desired power, horsepower (default 27)\n"
+            "  --rpm NUMBER                  Engine RPM, revolutions per minute\n"
+            "                                (default 9800)\n"
+            "  --horn-coefficient NUMBER     Horn coefficient: the exponent of the\n"
+            "                                diffuser's horn law, no unit (default 1.6)\n");
 }
 
 }  // namespace

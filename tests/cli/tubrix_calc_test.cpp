@@ -28,7 +28,8 @@ namespace {
 
 constexpr const char* kUsageLine =
     "usage: tubrix-calc [--format report|json|table] [--sheet-thickness MM] [-o FILE]\n"
-    "                   [--batch] [--INPUT NUMBER]...\n";
+    "                   [--batch] [--INPUT NUMBER]...\n"
+    "       tubrix-calc --svg FILE.svg [--INPUT NUMBER]...\n";
 
 constexpr const char* kCsvHeader =
     "displacement,exhaustDuration,portHeight,portWidth,exhaustInCylinder,power,rpm,"
@@ -239,7 +240,11 @@ INSTANTIATE_TEST_SUITE_P(
                               "tubrix-calc: Exhaust port width must be a number greater than 0.\n"},
                     ErrorCase{"InfiniteHorn",
                               {"--horn-coefficient", "inf"},
-                              "tubrix-calc: Horn coefficient must be a finite number.\n"}),
+                              "tubrix-calc: Horn coefficient must be a finite number.\n"},
+                    // Refused before tubrix-draw is looked for.
+                    ErrorCase{"SvgOfZeroRpm",
+                              {"--svg", "c.svg", "--rpm", "0"},
+                              "tubrix-calc: Engine RPM must be a number greater than 0.\n"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 class UsageError : public TubrixCalc, public testing::WithParamInterface<ErrorCase> {};
@@ -275,7 +280,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "tubrix-calc: --sheet-thickness shapes the sections of --format json or table"},
         ErrorCase{"NegativeSheetThickness",
                   {"--format=json", "--sheet-thickness=-1"},
-                  "tubrix-calc: --sheet-thickness: \"-1\" is not a number of 0 or more (mm)"}),
+                  "tubrix-calc: --sheet-thickness: \"-1\" is not a number of 0 or more (mm)"},
+        ErrorCase{"SvgOfAnotherKind",
+                  {"--svg", "c.png"},
+                  "tubrix-calc: --svg: \"c.png\" does not end in .svg"},
+        ErrorCase{"SvgWithBatch",
+                  {"--batch", "--svg", "c.svg"},
+                  "tubrix-calc: --svg draws one design; leave out --batch, --format, -o and "
+                  "--sheet-thickness"},
+        ErrorCase{"SvgWithFormat",
+                  {"--svg=c.svg", "--format=json"},
+                  "tubrix-calc: --svg draws one design; leave out --batch, --format, -o and "
+                  "--sheet-thickness"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(TubrixCalc, HelpAndVersion) {
@@ -285,9 +301,42 @@ TEST_F(TubrixCalc, HelpAndVersion) {
   const Result help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.out.starts_with(kUsageLine));
-  EXPECT_NE(help.out.find("  --horn-coefficient NUMBER     Horn coefficient (default 1.6)\n"),
-            std::string::npos);
-  EXPECT_NE(help.out.find("  --batch "), std::string::npos);
+  // Every option, the design inputs with their units and defaults, and an
+  // example of each way to use the program.
+  constexpr const char* kLines[] = {
+      "  --displacement NUMBER         Displacement, cm3 (default 124.9)\n",
+      "  --power NUMBER                Desired power, horsepower (default 27)\n",
+      "                                diffuser's horn law, no unit (default 1.6)\n",
+      "  --format report|json|table    report: the 26-line parameter report (default);\n",
+      "  --sheet-thickness MM          the sheet's thickness for the sections of json\n"
+      "                                and table (default 0):",
+      "  -o, --output FILE             write the parameter report to FILE instead of\n"
+      "                                standard output\n",
+      "  --svg FILE.svg                draw a diagram of the chamber into FILE.svg:",
+      "  --batch                       read CSV from standard input:",
+      "  --help                        show this help\n",
+      "  --version                     show the version\n",
+      "\nExamples:\n  tubrix-calc --rpm 11500 --power 30\n",
+      "  printf 'rpm,power\\n9800,27\\n11500,30\\n' | tubrix-calc --batch >designs.csv\n",
+      "  tubrix-calc --rpm 11500 --power 30 --svg chamber.svg\n",
+  };
+  for (const char* line : kLines) EXPECT_NE(help.out.find(line), std::string::npos) << line;
+}
+
+// --svg runs the tubrix-draw beside the program; a copy of tubrix-calc
+// alone in a folder says where it looked.
+TEST_F(TubrixCalc, SvgWithoutTubrixDrawBesideItNamesThePath) {
+  const fs::path alone = folder_ / "bin" / "tubrix-calc";
+  fs::create_directory(folder_ / "bin");
+  fs::copy_file(program_, alone);
+  program_ = alone.string();
+  const Result r = Run({"--svg", (folder_ / "c.svg").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "tubrix-calc: --svg: cannot run \"" +
+                       (folder_ / "bin" / "tubrix-draw").string() +
+                       "\": No such file or directory; tubrix-draw draws the diagram and "
+                       "belongs in the same folder as tubrix-calc\n");
+  EXPECT_FALSE(fs::exists(folder_ / "c.svg"));
 }
 
 TEST_F(TubrixCalc, OutputFileHoldsTheReport) {

@@ -258,7 +258,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "tubrix-draw: --rpm: \"9k\" is not a number\n"},
         UsageCase{"OutsideTheModel",
                   {"-o", "c.pdf", "--rpm", "0"},
-                  "tubrix-draw: Engine RPM must be a number greater than 0.\n"}),
+                  "tubrix-draw: Engine RPM must be a number greater than 0.\n"},
+        UsageCase{"ProfileOnlyAsPdf",
+                  {"--profile-only", "-o", "c.pdf"},
+                  "tubrix-draw: --profile-only draws an SVG diagram; name a FILE.svg\n"},
+        UsageCase{"ProfileOnlyWithSheetThickness",
+                  {"--profile-only", "-o", "c.svg", "--sheet-thickness", "1"},
+                  "tubrix-draw: --sheet-thickness shapes the flat patterns, which "
+                  "--profile-only leaves out\n"}),
     [](const testing::TestParamInfo<UsageCase>& p) { return std::string(p.param.name); });
 
 TEST_F(TubrixDraw, CalcJsonListsTheSectionsOfTheDefaultDesign) {
@@ -329,4 +336,53 @@ TEST_F(TubrixDraw, CalcTableWithSheetThickness) {
                        "38.53\n"),
             std::string::npos)
       << r.out;
+}
+
+// tubrix-calc --svg hands the design over to tubrix-draw --profile-only:
+// the same inputs give the same document.
+TEST_F(TubrixDraw, CalcSvgIsTheProfileDiagramOfTheSameDesign) {
+  const std::vector<std::string> inputs{"--rpm", "11500", "--power=30.1", "--horn-coefficient",
+                                        "1.7000000000000002"};
+  std::vector<std::string> calc = inputs, draw = inputs;
+  calc.insert(calc.end(), {"--svg", (folder_ / "calc.svg").string()});
+  draw.insert(draw.end(), {"--profile-only", "-o", (folder_ / "draw.svg").string()});
+  ASSERT_EQ(Calc(calc).status, 0);
+  ASSERT_EQ(Draw(draw).status, 0);
+  const std::string drawn = ReadFile(folder_ / "draw.svg");
+  EXPECT_NE(drawn.find("11500.00 rpm, 30.10 hp, horn coefficient 1.70."), std::string::npos);
+  EXPECT_EQ(ReadFile(folder_ / "calc.svg"), drawn);
+}
+
+TEST_F(TubrixDraw, CalcSvgOfADesignWithoutAProfileIsRefusedByTubrixDraw) {
+  const Result r = Calc({"--power", "12", "--svg", (folder_ / "c.svg").string()});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.starts_with("tubrix-draw: this design cannot be drawn:\n")) << r.err;
+  EXPECT_FALSE(fs::exists(folder_ / "c.svg"));
+}
+
+// The example command lines that --help shows, run as a person would copy
+// them into a shell, with the programs on the PATH.
+TEST_F(TubrixDraw, HelpExamplesRun) {
+  const fs::path bin = fs::path(std::getenv("TUBRIX_CALC")).parent_path();
+  for (const char* variable : {"TUBRIX_CALC", "TUBRIX_DRAW"}) {
+    const Result help = Run(variable, {"--help"});
+    const std::size_t examples = help.out.find("\nExamples:\n");
+    ASSERT_NE(examples, std::string::npos) << variable;
+    const std::size_t end = help.out.find("\n\n", examples + 1);
+    std::size_t count = 0;
+    for (std::size_t at = help.out.find("\n  ", examples); at < end;
+         at = help.out.find("\n  ", at + 1)) {
+      const std::string line = help.out.substr(at + 3, help.out.find('\n', at + 1) - at - 3);
+      if (line.starts_with(' ')) continue;  // what the example does
+      ++count;
+      const Result r = Shell("cd " + Quoted(folder_.string()) + " && PATH=" + Quoted(bin.string()) +
+                             ":\"$PATH\" && " + line);
+      EXPECT_EQ(r.status, 0) << line << "\n" << r.err;
+      EXPECT_EQ(r.err, "") << line;
+    }
+    EXPECT_GE(count, 3u) << variable;
+  }
+  for (const char* file : {"designs.csv", "chamber.svg", "chamber.pdf", "profile.svg"}) {
+    EXPECT_TRUE(fs::exists(folder_ / file)) << file;
+  }
 }

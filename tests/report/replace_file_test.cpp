@@ -4,6 +4,7 @@
 #include <grp.h>
 #include <stdlib.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -196,6 +198,55 @@ TEST_F(ReplaceFileTest, FifoWithoutReaderFailsInsteadOfWaiting) {
 TEST_F(ReplaceFileTest, DeviceIsWrittenInPlace) {
   EXPECT_TRUE(ReplaceFile("/dev/null", "new\n"));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// Whoever saves, root included: a file without any write permission bit
+// was protected by its user and stays as it is.
+TEST_F(ReplaceFileTest, ReadOnlyFileIsKeptWhoeverSaves) {
+  const fs::path file = folder_ / "r.txt";
+  WriteFile(file, "old\n");
+  ::chmod(file.c_str(), 0444);
+  errno = 0;
+  EXPECT_FALSE(ReplaceFile(file, "new\n"));
+  EXPECT_EQ(errno, EACCES);
+  EXPECT_EQ(ReadFile(file), "old\n");
+  EXPECT_EQ(List(), Names{"r.txt"});
+}
+
+// One write bit is enough for root, as it is for rm: the file is replaced
+// and keeps its bits.
+TEST_F(ReplaceFileTest, FileWritableOnlyByItsGroupIsReplacedByRoot) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root may write a file of another group";
+  const fs::path file = folder_ / "r.txt";
+  WriteFile(file, "old\n");
+  ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
+  ::chmod(file.c_str(), 0464);
+  EXPECT_TRUE(ReplaceFile(file, "new\n"));
+  EXPECT_EQ(ReadFile(file), "new\n");
+  struct stat info {};
+  ASSERT_EQ(::stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0464u);
+}
+
+// A file-size limit stops the write part way, as a disk that fills up while
+// the report is written: the older file stays and the partial one goes.
+TEST_F(ReplaceFileTest, WriteStoppedPartWayKeepsTheOlderFile) {
+  const fs::path file = folder_ / "r.txt";
+  WriteFile(file, "old\n");
+  struct rlimit limit {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const struct rlimit small = {100, limit.rlim_max};
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);  // else the limit kills the test
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  errno = 0;
+  const bool written = ReplaceFile(file, std::string(3000, 'n'));
+  const int error = errno;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, EFBIG);
+  EXPECT_EQ(ReadFile(file), "old\n");
+  EXPECT_EQ(List(), Names{"r.txt"});
 }
 
 // The folder belongs to nobody, so that only the file's own read-only bits

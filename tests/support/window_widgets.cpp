@@ -36,7 +36,16 @@ void TypeFileNameAndAccept(QFileDialog* dialog, const QString& name) {
     return;
   }
   field->clear();
-  QTest::keyClicks(field, name);
+  // keyClicks knows ASCII only; other characters come as key events that
+  // carry them, as an input method delivers them.
+  for (const char32_t point : name.toUcs4()) {
+    const QString character = QString::fromUcs4(&point, 1);
+    if (point < 0x80) {
+      QTest::keyClick(field, static_cast<char>(point));
+    } else {
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, character, Qt::NoModifier);
+    }
+  }
   for (QAbstractButton* button : buttons->buttons()) {
     if (buttons->buttonRole(button) != QDialogButtonBox::AcceptRole) continue;
     // The dialog enables its button once its file model has looked at the

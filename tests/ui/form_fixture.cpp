@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -160,4 +163,27 @@ void FormTest::Watch(const std::function<void()>& action, bool messagesOnly) {
   watch.start();
   action();
   QTest::qWait(50);
+}
+
+QStringList FolderContent(const QString& folder) {
+  QStringList content;
+  const QDir dir(folder);
+  QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QFileInfo entry = it.nextFileInfo();
+    const QString name = dir.relativeFilePath(entry.filePath());
+    if (entry.isSymLink()) {
+      content << name + " -> " + entry.symLinkTarget();  // a device behind it reads forever
+    } else if (entry.isDir()) {
+      content << name + "/";
+    } else {
+      QFile file(entry.filePath());
+      content << name + ": " +
+                     (file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll())
+                                                     : QStringLiteral("<unreadable>"));
+    }
+  }
+  content.sort();
+  return content;
 }

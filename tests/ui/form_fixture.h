@@ -93,3 +93,9 @@ void ClickButtonLabelled(QWidget* window, const QString& text);
 
 // The texts of the results dialog's sixteen edits, 1010..1025.
 QStringList ResultTexts(QWidget* resultsDialog);
+
+// Every entry under `folder`, sorted: each file with its content
+// ("name: bytes"), each folder marked by a trailing slash ("name/"), each
+// symbolic link with its target ("name -> target"). A left-over temporary
+// file shows here too.
+QStringList FolderContent(const QString& folder);
