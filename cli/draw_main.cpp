@@ -72,8 +72,9 @@ constexpr char kHelpOutput[] =
     "  tubrix-draw --profile-only -o profile.svg\n"
     "\n"
     "Exit status: 0 done; 1 the file could not be written; 2 a usage error,\n"
-    "inputs outside the model's domain, a section without a pattern, or\n"
-    "patterns that would take more than 1000 PDF pages.\n";
+    "inputs outside the model's domain, a section without a pattern, a sheet\n"
+    "longer than 1 km at true size, or patterns that would take more than\n"
+    "1000 PDF pages.\n";
 
 constexpr CommandText kCommand{"tubrix-draw", kUsage, kHelpIntro, kHelpOutput};
 
@@ -146,6 +147,20 @@ int RefuseMissingPatterns(const ChamberDevelopment& development) {
   return kExitUsage;
 }
 
+// Refuses a design whose sheet at true size would be longer than
+// kMaxSheetSide on a side (a chamber kilometres long, which the inputs
+// allow): cairo cannot draw it, and every drawing would come out empty or
+// with a nonsense scale. Returns 0 for one that can be drawn.
+int RefuseOversizedSheet(const ChamberDesign& design, const ChamberDevelopment& development) {
+  const SheetSize sheet = ChamberSheetSize(design, development);
+  if (sheet.width <= kMaxSheetSide && sheet.height <= kMaxSheetSide) return 0;
+  std::fprintf(stderr,
+               "tubrix-draw: this design is too large to draw: at true size its sheet would be "
+               "%.3g m by %.3g m, and a drawing takes at most %.0f m a side\n",
+               sheet.width / 1000.0, sheet.height / 1000.0, kMaxSheetSide / 1000.0);
+  return kExitUsage;
+}
+
 // Refuses a PDF whose patterns would take more than kMaxPatternPages pages,
 // naming what each section takes; returns 0 for one that can be made.
 int RefuseTooManyPages(const ChamberDevelopment& development, const Paper& paper) {
@@ -162,7 +177,8 @@ int RefuseTooManyPages(const ChamberDevelopment& development, const Paper& paper
     if (pages > kMaxPatternPages) {
       std::fprintf(stderr, "  %s: more than %d pages\n", section->name.c_str(), kMaxPatternPages);
     } else {
-      std::fprintf(stderr, "  %s: %d page%s\n", section->name.c_str(), pages, pages == 1 ? "" : "s");
+      std::fprintf(stderr, "  %s: %d page%s\n", section->name.c_str(), pages,
+                   pages == 1 ? "" : "s");
     }
   }
   return kExitUsage;
@@ -172,6 +188,7 @@ int Draw(const Command& command) {
   const ChamberDevelopment development =
       DevelopChamber(command.design, command.sheetThickness.value_or(0.0));
   if (!development.MissingPatterns().empty()) return RefuseMissingPatterns(development);
+  if (const int refused = RefuseOversizedSheet(command.design, development)) return refused;
   const Paper paper = command.paper.value_or(*FindPaper("a4"));
   if (KindOf(*command.output) == Kind::kPdf) {
     if (const int refused = RefuseTooManyPages(development, paper)) return refused;

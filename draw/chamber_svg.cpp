@@ -84,6 +84,11 @@ void DrawSheet(cairo_t* cairo, const ChamberDesign& design, const ChamberDevelop
 
 }  // namespace
 
+SheetSize ChamberSheetSize(const ChamberDesign& design, const ChamberDevelopment& development) {
+  const SheetLayout layout = Layout(ProfileView(design, 1.0, kText), development);
+  return {layout.width, layout.height};
+}
+
 std::optional<std::string> RenderChamberSvg(const ChamberDesign& design,
                                             const ChamberDevelopment& development) {
   const ProfileView profile(design, 1.0, kText);

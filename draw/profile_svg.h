@@ -12,6 +12,7 @@
 // engine figures. No flat patterns: tubrix-draw's full sheet has those.
 // The drawn labels are glyph outlines, so the document also names them as
 // text in its <title> and <desc>, for screen readers and searches.
-// Expects a computed design with finite, positive dimensions. Returns the
-// document's bytes, or nothing when cairo fails (out of memory).
+// Expects a computed design with finite, positive dimensions whose
+// ChamberSheetSize fits kMaxSheetSide (so that N stays below 10,000).
+// Returns the document's bytes, or nothing when cairo fails (out of memory).
 std::optional<std::string> RenderProfileSvg(const ChamberDesign& design);

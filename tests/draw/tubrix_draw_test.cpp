@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -187,21 +188,51 @@ TEST_F(TubrixDraw, SectionsWithoutAPatternAreNamedAndNothingIsWritten) {
 // each section would take.
 TEST_F(TubrixDraw, PatternsOfMoreThanAThousandPagesAreRefusedAndNothingIsWritten) {
   const fs::path pdf = folder_ / "chamber.pdf";
-  const Result r = Draw({"-o", pdf.string(), "--displacement", "1e9", "--power", "1e9"});
+  const Result r = Draw({"-o", pdf.string(), "--port-width", "2000", "--port-height", "2000"});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err,
             "tubrix-draw: the patterns of this design would take more than 1000 pages:\n"
-            "  Header: 1 page\n"
-            "  Diffuser cone 1: more than 1000 pages\n"
-            "  Diffuser cone 2: more than 1000 pages\n"
-            "  Diffuser cone 3: more than 1000 pages\n"
-            "  Belly: 202 pages\n"
-            "  Baffle cone: more than 1000 pages\n"
-            "  Stinger: 3 pages\n");
+            "  Header: 34 pages\n"
+            "  Diffuser cone 1: 352 pages\n"
+            "  Diffuser cone 2: 588 pages\n"
+            "  Diffuser cone 3: 972 pages\n"
+            "  Belly: 85 pages\n"
+            "  Baffle cone: 972 pages\n"
+            "  Stinger: 25 pages\n");
   EXPECT_FALSE(fs::exists(pdf));
-  // A longer chamber: billions of pages, the run once took hours.
-  EXPECT_EQ(Draw({"-o", pdf.string(), "--exhaust-duration", "1e6"}).status, 2);
+  // Wider still: a section alone beyond the limit.
+  const Result wider =
+      Draw({"-o", pdf.string(), "--port-width", "20000", "--port-height", "20000"});
+  EXPECT_EQ(wider.status, 2);
+  EXPECT_THAT(wider.err, testing::HasSubstr("  Diffuser cone 1: more than 1000 pages\n"));
   EXPECT_FALSE(fs::exists(pdf));
+}
+
+// Valid inputs can make a chamber kilometres long. cairo cannot draw it:
+// the sheet came out empty, or the diagram read "scale 1:-9223372036854775808",
+// and both were reported as done. Every kind of drawing is refused instead.
+TEST_F(TubrixDraw, ASheetLongerThanAKilometreIsRefusedForEveryKindOfDrawing) {
+  const std::vector<std::vector<std::string>> kinds = {
+      {"-o", (folder_ / "chamber.svg").string()},
+      {"-o", (folder_ / "chamber.pdf").string()},
+      {"--profile-only", "-o", (folder_ / "profile.svg").string()},
+  };
+  for (std::vector<std::string> args : kinds) {
+    args.insert(args.end(), {"--exhaust-duration", "1e9"});
+    const Result r = Draw(args);
+    EXPECT_EQ(r.status, 2) << args[1];
+    EXPECT_EQ(r.err,
+              "tubrix-draw: this design is too large to draw: at true size its sheet would be "
+              "6.21e+06 m by 1.38e+06 m, and a drawing takes at most 1000 m a side\n")
+        << args[1];
+  }
+  EXPECT_TRUE(fs::is_empty(folder_));
+  // Far beyond: the figures overflow to infinity, and it is still refused.
+  EXPECT_EQ(
+      Draw({"--profile-only", "-o", (folder_ / "p.svg").string(), "--exhaust-duration", "1e300"})
+          .status,
+      2);
+  EXPECT_TRUE(fs::is_empty(folder_));
 }
 
 TEST_F(TubrixDraw, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
