@@ -7,17 +7,16 @@
 #include "draw/profile_svg.h"
 
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
 #include <libxml/tree.h>
 
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "calc/compute_chamber.h"
+#include "tests/draw/svg_document.h"
 
 namespace {
 
@@ -31,29 +30,14 @@ struct Diagram {
   int glyphUses = 0;  // drawn glyphs
 };
 
-std::string Attribute(xmlNode* node, const char* name) {
-  xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-  if (value == nullptr) return {};
-  std::string text(reinterpret_cast<const char*>(value));
-  xmlFree(value);
-  return text;
-}
-
-std::string Content(xmlNode* node) {
-  xmlChar* value = xmlNodeGetContent(node);
-  std::string text(reinterpret_cast<const char*>(value));
-  xmlFree(value);
-  return text;
-}
-
 void Walk(xmlNode* node, Diagram& diagram) {
   for (xmlNode* child = node->children; child != nullptr; child = child->next) {
     if (child->type != XML_ELEMENT_NODE) continue;
     const std::string_view name = reinterpret_cast<const char*>(child->name);
     if (name == "title" && child->parent == node && diagram.title.empty()) {
-      diagram.title = Content(child);
+      diagram.title = TextOf(child);
     }
-    if (name == "desc" && diagram.desc.empty()) diagram.desc = Content(child);
+    if (name == "desc" && diagram.desc.empty()) diagram.desc = TextOf(child);
     if (name == "use") ++diagram.glyphUses;
     Walk(child, diagram);
   }
@@ -61,18 +45,13 @@ void Walk(xmlNode* node, Diagram& diagram) {
 
 Diagram Read(const std::string& bytes) {
   Diagram diagram;
-  const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(
-      xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), "chamber.svg", nullptr,
-                    XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING),
-      xmlFreeDoc);
+  const SvgDocument document = ParseSvg(bytes);
   if (document == nullptr) return diagram;
   xmlNode* root = xmlDocGetRootElement(document.get());
-  if (root == nullptr || std::string_view(reinterpret_cast<const char*>(root->name)) != "svg") {
-    return diagram;
-  }
+  if (!IsElement(root, "svg")) return diagram;
   diagram.wellFormed = true;
-  diagram.width = Attribute(root, "width");
-  diagram.height = Attribute(root, "height");
+  diagram.width = AttributeOf(root, "width");
+  diagram.height = AttributeOf(root, "height");
   Walk(root, diagram);
   return diagram;
 }

@@ -14,6 +14,8 @@ struct TileCase {
   int columns, rows;
 };
 
+void PrintTo(const TileCase& c, std::ostream* out) { *out << c.name; }
+
 class PlanTilesOnA4 : public testing::TestWithParam<TileCase> {};
 
 // A4 portrait less the margins and bands: tiles of 190 x 252 mm, 10 mm overlap.
@@ -44,18 +46,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PlanTilesOnA4,
 
 // A chamber kilometres long (valid inputs can make one) once made the count
 // of tiles overflow an int: every axis stops at kMaxPerAxis and says so.
-struct HugeCase {
-  const char* name;
-  double width, height;
-  int columns, rows;
-};
-
-void PrintTo(const HugeCase& c, std::ostream* out) { *out << c.name; }
-
-class PlanTilesBeyondPrinting : public testing::TestWithParam<HugeCase> {};
+class PlanTilesBeyondPrinting : public testing::TestWithParam<TileCase> {};
 
 TEST_P(PlanTilesBeyondPrinting, CapsEachAxisAndSaysSo) {
-  const HugeCase& c = GetParam();
+  const TileCase& c = GetParam();
   const TileGrid grid = PlanTiles(c.width, c.height, 190.0, 252.0, 10.0);
   EXPECT_EQ(grid.columns, c.columns);
   EXPECT_EQ(grid.rows, c.rows);
@@ -64,12 +58,12 @@ TEST_P(PlanTilesBeyondPrinting, CapsEachAxisAndSaysSo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, PlanTilesBeyondPrinting,
-    testing::Values(HugeCase{"JustBeyondTheCap", 1800010.5, 100.0, 10000, 1},
-                    HugeCase{"WideAndTall", 1e9, 1e9, 10000, 10000},
-                    HugeCase{"BeyondAnInt", 2e12, 100.0, 10000, 1},
-                    HugeCase{"Huge", 1e300, 1e300, 10000, 10000},
-                    HugeCase{"Infinite", std::numeric_limits<double>::infinity(), 100.0, 10000, 1}),
-    [](const testing::TestParamInfo<HugeCase>& p) { return std::string(p.param.name); });
+    testing::Values(TileCase{"JustBeyondTheCap", 1800010.5, 100.0, 10000, 1},
+                    TileCase{"WideAndTall", 1e9, 1e9, 10000, 10000},
+                    TileCase{"BeyondAnInt", 2e12, 100.0, 10000, 1},
+                    TileCase{"Huge", 1e300, 1e300, 10000, 10000},
+                    TileCase{"Infinite", std::numeric_limits<double>::infinity(), 100.0, 10000, 1}),
+    [](const testing::TestParamInfo<TileCase>& p) { return std::string(p.param.name); });
 
 TEST(PlanTiles, TheLastCountBeforeTheCapIsNotCapped) {
   const TileGrid grid = PlanTiles(1800010.0, 100.0, 190.0, 252.0, 10.0);
